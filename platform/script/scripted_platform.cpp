@@ -1,0 +1,115 @@
+#include "platform/script/scripted_platform.h"
+
+#include <cstdio>
+
+namespace skyscrub {
+
+namespace {
+
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+// Sound paths end in the effect's file name; the trace shows just that.
+std::string_view FileName(std::string_view path) {
+  const std::size_t cut = path.find_last_of("\\/");
+  return cut == std::string_view::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+std::string ToJson(const Effect& e) {
+  using Kind = Effect::Kind;
+  switch (e.kind) {
+    case Kind::Sound: return "{\"sound\":" + Quoted(FileName(e.text)) + "}";
+    case Kind::Music: return "{\"music\":" + Quoted(e.text) + "}";
+    case Kind::MessageBox: return "{\"msgbox\":" + Quoted(e.text) + ",\"text\":" + Quoted(e.text2) + "}";
+    case Kind::Display:
+      return "{\"display\":[" + std::to_string(e.width) + "," + std::to_string(e.height) + "]}";
+    case Kind::Topmost: return "{\"topmost\":true}";
+    case Kind::Reboot: return "{\"reboot\":true}";
+    case Kind::Unload: return "{\"unload\":true}";
+    case Kind::End: return "{\"end\":true}";
+  }
+  return "{}";
+}
+
+ScriptedPlatform::ScriptedPlatform()
+    : platform_{*this, *this, *this, *this, *this, *this, *this, *this} {}
+
+void ScriptedPlatform::SetSeed(std::uint64_t seed) {
+  seed_ = seed;
+  reseeds = 0;
+}
+
+std::int16_t ScriptedPlatform::GetKeyState(Key key) {
+  return held.count(key) ? static_cast<std::int16_t>(0xFF80) : std::int16_t{0};
+}
+
+void ScriptedPlatform::PlaySound(const std::string& path, bool) {
+  effects.push_back({Effect::Kind::Sound, path, {}});
+}
+
+void ScriptedPlatform::Play(const std::string& path, int, int) {
+  effects.push_back({Effect::Kind::Music, path, {}});
+}
+
+DisplaySize ScriptedPlatform::CurrentSize() { return screen; }
+
+ModeTest ScriptedPlatform::TestMode(std::int32_t, std::int32_t) { return modeTest; }
+
+void ScriptedPlatform::ApplyMode(std::int32_t width, std::int32_t height) {
+  screen = {width, height};
+  effects.push_back({Effect::Kind::Display, {}, {}, width, height});
+}
+
+void ScriptedPlatform::RequestRestart() { effects.push_back({Effect::Kind::Reboot, {}, {}}); }
+
+MessageAnswer ScriptedPlatform::Show(std::string_view title, std::string_view text, MessageButtons buttons) {
+  effects.push_back({Effect::Kind::MessageBox, std::string(title), std::string(text)});
+  if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+  const MessageAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+// Every reseed from the clock is a new but reproducible seed.
+std::uint64_t ScriptedPlatform::RandomSeed() { return seed_ * 1000003u + reseeds++; }
+
+void ScriptedPlatform::Place(int, int, int, int) {}
+
+void ScriptedPlatform::MakeTopmost() { effects.push_back({Effect::Kind::Topmost, {}, {}}); }
+
+void ScriptedPlatform::Unload() { effects.push_back({Effect::Kind::Unload, {}, {}}); }
+
+void ScriptedPlatform::EndProgram() {
+  ended = true;
+  effects.push_back({Effect::Kind::End, {}, {}});
+}
+
+std::string ScriptedPlatform::ProgramFolder() { return {}; }
+
+std::optional<std::string> ScriptedPlatform::ReadTextFile(const std::string& path) {
+  if (path == "/components/gamedata.jpc") return settingsContent;
+  return std::nullopt;
+}
+
+}  // namespace skyscrub
