@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/scene/art.h"
+#include "assets/art.h"
 #include "game/scene/colour.h"
 
 namespace skyscrub {
