@@ -4,12 +4,18 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <optional>
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include "game/game_window.h"
 #include "platform/script/scripted_platform.h"
 
 namespace skyscrub {
+
+// Effects print as their JSON lines in test failures.
+inline void PrintTo(const Effect& effect, std::ostream* os) { *os << ToJson(effect); }
 
 class GameFixture : public ::testing::Test {
  protected:
