@@ -14,7 +14,21 @@ inline constexpr std::string_view kFileLiteral = "/components/gamedata.jpc";
 
 std::string SettingsPath(std::string_view programFolder);
 
-// The first three fields of the file, in order. Reading stops at the first failure
+// The text of the first three fields, in order, with the blanks around each removed.
+// A field ends at a comma or at a line end (CR LF, LF or a lone CR); a UTF-8 byte order
+// mark at the start is skipped. `count` is the number of fields found before the end of
+// the content; a field that starts at the very end is not there.
+struct FieldTexts {
+  std::array<std::string_view, 3> texts{};
+  int count = 0;
+};
+FieldTexts SplitFields(std::string_view content);
+
+// One field as a signed 16-bit integer: an empty field reads as 0, anything else as
+// ParseInt16 reads it.
+std::optional<std::int16_t> FieldValue(std::string_view fieldText);
+
+// The first three fields, in order. Reading stops at the first failure
 // (end of file before the field, or a field that is not a signed 16-bit number);
 // `count` says how many fields were read before it.
 struct Fields {
