@@ -1,0 +1,116 @@
+// Tick accuracy of the game's timer schedule on the real monotonic clock: for each Interval,
+// how many ticks run in 10 s of real time, the largest burst of ticks run back to back in one
+// wake-up, the CPU the waiting costs, and how much is caught up after a stall.
+// Usage: skyscrub_bench_ticks [seconds per interval] (default 10). Prints one JSON line a run.
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "bench/loop_wait.h"
+#include "game/scene/elements.h"
+#include "platform/sdl/timer_schedule.h"
+
+namespace skyscrub::bench {
+
+namespace {
+
+using Micros = sdl::TimerSchedule::Micros;
+
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+struct RunFigures {
+  std::int64_t ticks = 0;
+  std::int64_t maxBurst = 0;      // most ticks run in one wake-up
+  std::int64_t wakeUps = 0;
+  Micros longestOversleep = 0;    // how far past the due time the latest wake-up came
+  std::int64_t stalls = 0;        // wake-ups more than 4 Intervals late: the machine stalled
+  std::int64_t burstAfterStall = 0;
+};
+
+// Runs one timer at `interval` for `seconds`, the way the game's loop does: every tick that is
+// due runs, then the loop waits for the next one. With `stallAt` > 0 the tick at that count
+// blocks for one second, as a machine that stalls would.
+RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt) {
+  Timer timer{"Timer1", interval, true};
+  sdl::TimerSchedule schedule({&timer});
+  RunFigures figures;
+  const Micros start = NowMicros();
+  // The window closes half an Interval after the last tick falls due, so that a tick on time
+  // is not lost to the cut and a late one is.
+  const Micros end = start + static_cast<Micros>(seconds * 1e6) + interval * 500;
+  schedule.Observe(start);
+  for (Micros now = start; now < end; now = NowMicros()) {
+    std::int64_t burst = 0;
+    bool stalledNow = false;
+    if (const auto due = schedule.NextDue()) {
+      figures.longestOversleep = std::max(figures.longestOversleep, now - *due);
+      if (now - *due > 4 * interval * 1000) ++figures.stalls;
+    }
+    while (const auto index = schedule.Due(now)) {
+      schedule.Ran(*index);
+      ++figures.ticks;
+      ++burst;
+      if (figures.ticks == stallAt) {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        stalledNow = true;
+        burst = 0;  // from here on: what is caught up
+      }
+      now = NowMicros();
+      if (now >= end) break;
+    }
+    if (stalledNow) {
+      figures.burstAfterStall = burst;
+    } else {
+      figures.maxBurst = std::max(figures.maxBurst, burst);
+    }
+    ++figures.wakeUps;
+    if (const auto next = schedule.NextDue()) WaitUntil(*next);
+  }
+  return figures;
+}
+
+void ReportAccuracy(std::int32_t interval, double seconds) {
+  const double cpuBefore = CpuSeconds();
+  const RunFigures f = Run(interval, seconds, 0);
+  const double cpu = CpuSeconds() - cpuBefore;
+  const double expected = seconds * 1000.0 / interval;
+  std::printf(
+      "{\"bench\":\"ticks\",\"interval_ms\":%d,\"seconds\":%.1f,\"ticks\":%lld,\"expected\":%.0f,"
+      "\"error_pct\":%.3f,\"max_burst\":%lld,\"wake_ups\":%lld,\"longest_oversleep_us\":%lld,\"stalls\":%lld,\"cpu_pct\":%.2f}\n",
+      interval, seconds, static_cast<long long>(f.ticks), expected, 100.0 * (f.ticks - expected) / expected,
+      static_cast<long long>(f.maxBurst), static_cast<long long>(f.wakeUps),
+      static_cast<long long>(f.longestOversleep), static_cast<long long>(f.stalls), 100.0 * cpu / seconds);
+  std::fflush(stdout);
+}
+
+// A one-second stall half way through three seconds: how many ticks then run back to back.
+void ReportStall(std::int32_t interval) {
+  const RunFigures f = Run(interval, 3.0, 1000 / interval);
+  std::printf("{\"bench\":\"stall\",\"interval_ms\":%d,\"stall_ms\":1000,\"catch_up_ticks\":%lld,\"catch_up_ms\":%lld,"
+              "\"limit_ms\":%lld}\n",
+              interval, static_cast<long long>(f.burstAfterStall),
+              static_cast<long long>(f.burstAfterStall * interval),
+              static_cast<long long>(sdl::TimerSchedule::kMaxCatchUp / 1000));
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+}  // namespace skyscrub::bench
+
+int main(int argc, char** argv) {
+  const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+  for (const std::int32_t interval : {1, 2, 5, 10, 16, 33, 100}) skyscrub::bench::ReportAccuracy(interval, seconds);
+  for (const std::int32_t interval : {1, 10}) skyscrub::bench::ReportStall(interval);
+  return 0;
+}
