@@ -6,7 +6,15 @@ namespace skyscrub {
 
 namespace {
 
-std::string Quoted(std::string_view text) {
+// Sound paths end in the effect's file name; the trace shows just that.
+std::string_view FileName(std::string_view path) {
+  const std::size_t cut = path.find_last_of("\\/");
+  return cut == std::string_view::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+std::string JsonQuoted(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {
     switch (c) {
@@ -28,20 +36,12 @@ std::string Quoted(std::string_view text) {
   return out + "\"";
 }
 
-// Sound paths end in the effect's file name; the trace shows just that.
-std::string_view FileName(std::string_view path) {
-  const std::size_t cut = path.find_last_of("\\/");
-  return cut == std::string_view::npos ? path : path.substr(cut + 1);
-}
-
-}  // namespace
-
 std::string ToJson(const Effect& e) {
   using Kind = Effect::Kind;
   switch (e.kind) {
-    case Kind::Sound: return "{\"sound\":" + Quoted(FileName(e.text)) + "}";
-    case Kind::Music: return "{\"music\":" + Quoted(e.text) + "}";
-    case Kind::MessageBox: return "{\"msgbox\":" + Quoted(e.text) + ",\"text\":" + Quoted(e.text2) + "}";
+    case Kind::Sound: return "{\"sound\":" + JsonQuoted(FileName(e.text)) + "}";
+    case Kind::Music: return "{\"music\":" + JsonQuoted(e.text) + "}";
+    case Kind::MessageBox: return "{\"msgbox\":" + JsonQuoted(e.text) + ",\"text\":" + JsonQuoted(e.text2) + "}";
     case Kind::Display:
       return "{\"display\":[" + std::to_string(e.width) + "," + std::to_string(e.height) + "]}";
     case Kind::Topmost: return "{\"topmost\":true}";

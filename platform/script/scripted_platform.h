@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
@@ -25,6 +26,9 @@ struct Effect {
 
 // The effect as one JSON line, e.g. {"sound":"xplode2.wav"} or {"display":[800,600]}.
 std::string ToJson(const Effect& effect);
+
+// `text` as a JSON string literal, quotes included.
+std::string JsonQuoted(std::string_view text);
 
 class ScriptedPlatform final : Keyboard, SoundEffects, MusicPlayer, Display, MessageBoxes, Clock, Window, Files {
  public:

@@ -1,0 +1,312 @@
+#include "tools/trace/script_session.h"
+
+#include <array>
+#include <istream>
+#include <set>
+#include <tuple>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+#include "tools/trace/value_text.h"
+
+namespace skyscrub::trace {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r";
+
+std::string_view Trim(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// The first word of `text`, and the trimmed rest after it.
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view text) {
+  text = Trim(text);
+  const std::size_t end = text.find_first_of(kBlanks);
+  if (end == std::string_view::npos) return {text, {}};
+  return {text.substr(0, end), Trim(text.substr(end))};
+}
+
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  for (auto [word, rest] = SplitWord(text); !word.empty(); std::tie(word, rest) = SplitWord(rest)) {
+    words.push_back(word);
+  }
+  return words;
+}
+
+// `#` starts a comment, except inside a quoted text.
+std::string_view StripComment(std::string_view line) {
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (quoted && line[i] == '\\') {
+      ++i;
+    } else if (line[i] == '"') {
+      quoted = !quoted;
+    } else if (!quoted && line[i] == '#') {
+      return line.substr(0, i);
+    }
+  }
+  return line;
+}
+
+template <class T>
+struct Named {
+  std::string_view name;
+  T value;
+};
+
+template <class T, std::size_t N>
+std::optional<T> Lookup(const std::array<Named<T>, N>& table, std::string_view name) {
+  for (const auto& entry : table) {
+    if (entry.name == name) return entry.value;
+  }
+  return std::nullopt;
+}
+
+using Handler = void (GameWindow::*)();
+
+constexpr std::array<Named<Handler>, 3> kClicks{{
+    {"Label7", &GameWindow::Label7_Click},
+    {"Label8", &GameWindow::Label8_Click},
+    {"Label9", &GameWindow::Label9_Click},
+}};
+
+constexpr std::array<Named<Handler>, 5> kMoves{{
+    {"Label7", &GameWindow::Label7_MouseMove},
+    {"Label8", &GameWindow::Label8_MouseMove},
+    {"Label9", &GameWindow::Label9_MouseMove},
+    {"Picture2", &GameWindow::Picture2_MouseMove},
+    {"Control_Screen", &GameWindow::Control_Screen_MouseMove},
+}};
+
+constexpr std::array<Named<Key>, 7> kKeys{{
+    {"Escape", Key::Escape},
+    {"Space", Key::Space},
+    {"Left", Key::Left},
+    {"Up", Key::Up},
+    {"Right", Key::Right},
+    {"P", Key::P},
+    {"Z", Key::Z},
+}};
+
+constexpr std::array<Named<MessageAnswer>, 3> kAnswers{{
+    {"OK", MessageAnswer::Ok},
+    {"Yes", MessageAnswer::Yes},
+    {"No", MessageAnswer::No},
+}};
+
+constexpr std::array<Named<ModeTest>, 3> kModeTests{{
+    {"0", ModeTest::Successful},
+    {"1", ModeTest::Restart},
+    {"2", ModeTest::NotPossible},
+}};
+
+std::string Quote(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+// The optional count of tick, poll2 and poll3.
+std::optional<std::int64_t> Count(std::string_view args) {
+  if (args.empty()) return 1;
+  return ParseInteger(args, 0, std::numeric_limits<std::int64_t>::max());
+}
+
+}  // namespace
+
+const Session::Command Session::kCommands[] = {
+    {"seed", &Session::Seed},   {"settings", &Session::Settings}, {"answer", &Session::Answer},
+    {"screen", &Session::Screen}, {"modetest", &Session::ModeTestCommand}, {"load", &Session::Load},
+    {"click", &Session::Click}, {"move", &Session::Move},         {"keys", &Session::Keys},
+    {"tick", &Session::Tick},   {"poll2", &Session::Poll2},       {"poll3", &Session::Poll3},
+    {"run", &Session::Run},     {"set", &Session::Set},           {"dump", &Session::Dump},
+};
+
+Session::Session(std::ostream& out, Limits limits) : out_(out), limits_(limits) {}
+
+std::optional<std::string> Session::Execute(std::string_view line) {
+  const auto [word, args] = SplitWord(StripComment(line));
+  if (word.empty()) return std::nullopt;
+  for (const Command& command : kCommands) {
+    if (command.word != word) continue;
+    Error error = (this->*command.run)(args);
+    PrintEffects();
+    return error;
+  }
+  return "unknown command " + Quote(word);
+}
+
+void Session::PrintEffects() {
+  for (const Effect& effect : system.effects) out_ << ToJson(effect) << '\n';
+  system.effects.clear();
+}
+
+bool Session::Deliver(Handler handler) {
+  if (Ended() || events_ >= limits_.maxEvents) return false;
+  ++events_;
+  (game.*handler)();
+  if (afterEvent) afterEvent();
+  return true;
+}
+
+Session::Error Session::Seed(std::string_view args) {
+  const auto seed = ParseInteger(args, 0, std::numeric_limits<std::int64_t>::max());
+  if (!seed) return "seed needs a whole number, not " + Quote(args);
+  system.SetSeed(static_cast<std::uint64_t>(*seed));
+  return std::nullopt;
+}
+
+Session::Error Session::Settings(std::string_view args) {
+  const auto [first, rest] = SplitWord(args);
+  if (first == "none" && rest.empty()) {
+    system.settingsContent.reset();
+    return std::nullopt;
+  }
+  if (first == "raw") {
+    const auto text = rest.empty() || rest.front() != '"' ? std::nullopt : ParseText(rest);
+    if (!text) return "settings raw needs one quoted text, not " + Quote(rest);
+    system.settingsContent = *text;
+    return std::nullopt;
+  }
+  const std::vector<std::string_view> lines = Words(args);
+  if (lines.empty()) return std::string("settings needs lines, none or raw \"TEXT\"");
+  std::string content;
+  for (const std::string_view l : lines) (content += l) += "\r\n";
+  system.settingsContent = std::move(content);
+  return std::nullopt;
+}
+
+Session::Error Session::Answer(std::string_view args) {
+  const auto answer = Lookup(kAnswers, args);
+  if (!answer) return "answer needs OK, Yes or No, not " + Quote(args);
+  system.answers.push_back(*answer);
+  return std::nullopt;
+}
+
+Session::Error Session::Screen(std::string_view args) {
+  const std::vector<std::string_view> size = Words(args);
+  const auto width = size.size() == 2 ? ParseInteger(size[0], 0, 32767) : std::nullopt;
+  const auto height = size.size() == 2 ? ParseInteger(size[1], 0, 32767) : std::nullopt;
+  if (!width || !height) return "screen needs a width and a height in 0..32767, not " + Quote(args);
+  system.screen = {static_cast<std::int32_t>(*width), static_cast<std::int32_t>(*height)};
+  return std::nullopt;
+}
+
+Session::Error Session::ModeTestCommand(std::string_view args) {
+  const auto answer = Lookup(kModeTests, args);
+  if (!answer) return "modetest needs 0, 1 or 2, not " + Quote(args);
+  system.modeTest = *answer;
+  return std::nullopt;
+}
+
+Session::Error Session::Load(std::string_view args) {
+  if (!args.empty()) return "load takes nothing, not " + Quote(args);
+  if (Deliver(&GameWindow::Form_Load)) Deliver(&GameWindow::Form_Activate);
+  return std::nullopt;
+}
+
+Session::Error Session::Click(std::string_view args) {
+  const auto handler = Lookup(kClicks, args);
+  if (!handler) return "nothing to click named " + Quote(args);
+  Deliver(*handler);
+  return std::nullopt;
+}
+
+Session::Error Session::Move(std::string_view args) {
+  const auto handler = Lookup(kMoves, args);
+  if (!handler) return "no mouse-move for " + Quote(args);
+  Deliver(*handler);
+  return std::nullopt;
+}
+
+Session::Error Session::Keys(std::string_view args) {
+  std::set<Key> held;
+  if (args != "none") {
+    std::string_view rest = args;
+    while (true) {
+      const std::size_t comma = rest.find(',');
+      const std::string_view name = Trim(rest.substr(0, comma));
+      const auto key = Lookup(kKeys, name);
+      if (!key) return "unknown key " + Quote(name) + " (Escape Space Left Up Right P Z, or none)";
+      held.insert(*key);
+      if (comma == std::string_view::npos) break;
+      rest = rest.substr(comma + 1);
+    }
+  }
+  system.held = std::move(held);
+  return std::nullopt;
+}
+
+Session::Error Session::Repeat(std::string_view args, const Timer& timer, Handler handler) {
+  const auto count = Count(args);
+  if (!count) return "expected a count, not " + Quote(args);
+  for (std::int64_t i = 0; i < *count && timer.Enabled; ++i) {
+    if (!Deliver(handler)) break;
+  }
+  return std::nullopt;
+}
+
+Session::Error Session::Tick(std::string_view args) { return Repeat(args, game.Timer1, &GameWindow::Timer1_Timer); }
+Session::Error Session::Poll2(std::string_view args) { return Repeat(args, game.Timer2, &GameWindow::Timer2_Timer); }
+Session::Error Session::Poll3(std::string_view args) { return Repeat(args, game.Timer3, &GameWindow::Timer3_Timer); }
+
+Session::Handler Session::HandlerOf(const Timer& timer) const {
+  if (&timer == &game.Timer1) return &GameWindow::Timer1_Timer;
+  if (&timer == &game.Timer2) return &GameWindow::Timer2_Timer;
+  return &GameWindow::Timer3_Timer;
+}
+
+Session::Error Session::Run(std::string_view args) {
+  constexpr std::int64_t kLongest = std::int64_t{1} << 40;
+  const auto ms = ParseInteger(args, 0, kLongest);
+  if (!ms) return "run needs milliseconds, not " + Quote(args);
+  const std::int64_t until = clock_.Now() + *ms;
+  while (const Timer* due = clock_.NextDue(until)) {
+    if (!Deliver(HandlerOf(*due))) break;
+  }
+  clock_.AdvanceTo(until);
+  return std::nullopt;
+}
+
+Session::Error Session::Set(std::string_view args) {
+  const auto [name, value] = SplitWord(args);
+  const NamedValue* target = names_.Find(name);
+  if (!target) return "unknown name " + Quote(name);
+  if (!target->write(value)) return "bad value " + Quote(value) + " for " + std::string(name);
+  return std::nullopt;
+}
+
+Session::Error Session::Dump(std::string_view args) {
+  std::vector<const NamedValue*> chosen;
+  for (const std::string_view name : Words(args)) {
+    const NamedValue* value = names_.Find(name);
+    if (!value) return "unknown name " + Quote(name);
+    chosen.push_back(value);
+  }
+  if (chosen.empty()) {
+    for (const NamedValue& value : names_.All()) chosen.push_back(&value);
+  }
+  std::string line = "{";
+  for (const NamedValue* value : chosen) {
+    if (line.size() > 1) line += ',';
+    line += JsonQuoted(value->name) + ":" + value->read();
+  }
+  out_ << line << "}\n";
+  return std::nullopt;
+}
+
+int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, Limits limits) {
+  Session session(out, limits);
+  std::string line;
+  for (long number = 1; std::getline(script, line); ++number) {
+    if (const auto error = session.Execute(line)) {
+      out.flush();
+      errors << "line " << number << ": " << *error << '\n';
+      return 2;
+    }
+  }
+  return 0;
+}
+
+}  // namespace skyscrub::trace

@@ -1,0 +1,95 @@
+#include "tools/trace/value_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace skyscrub::trace {
+
+namespace {
+
+template <class Number>
+std::string Shortest(Number value) {
+  if (!std::isfinite(value)) return "null";
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+// Parses all of `text` as a Number; leading '+' allowed, nothing else around it.
+template <class Number, class... Base>
+std::optional<Number> Whole(std::string_view text, Base... base) {
+  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base...);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<int> HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string FormatNumber(float value) { return Shortest(value); }
+std::string FormatNumber(double value) { return Shortest(value); }
+
+std::optional<std::int64_t> ParseInteger(std::string_view text, std::int64_t lowest, std::int64_t highest) {
+  std::optional<std::int64_t> value;
+  if (text.size() > 2 && (text.substr(0, 2) == "&H" || text.substr(0, 2) == "&h")) {
+    value = Whole<std::int64_t>(text.substr(2), 16);
+  } else {
+    value = Whole<std::int64_t>(text);
+  }
+  if (!value || *value < lowest || *value > highest) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ParseDouble(std::string_view text) { return Whole<double>(text); }
+
+std::optional<float> ParseFloat(std::string_view text) { return Whole<float>(text); }
+
+std::optional<bool> ParseTruth(std::string_view text) {
+  if (text == "true" || text == "1" || text == "-1") return true;
+  if (text == "false" || text == "0") return false;
+  return std::nullopt;
+}
+
+std::optional<std::string> ParseText(std::string_view text) {
+  if (text.empty() || text.front() != '"') return std::string(text);
+  std::string out;
+  std::size_t i = 1;
+  for (; i < text.size() && text[i] != '"'; ++i) {
+    if (text[i] != '\\') {
+      out += text[i];
+      continue;
+    }
+    if (++i == text.size()) return std::nullopt;
+    switch (text[i]) {
+      case 'r': out += '\r'; break;
+      case 'n': out += '\n'; break;
+      case 't': out += '\t'; break;
+      case '0': out += '\0'; break;
+      case '\\': out += '\\'; break;
+      case '"': out += '"'; break;
+      case 'x': {
+        const auto high = i + 1 < text.size() ? HexDigit(text[i + 1]) : std::nullopt;
+        const auto low = i + 2 < text.size() ? HexDigit(text[i + 2]) : std::nullopt;
+        if (!high || !low) return std::nullopt;
+        out += static_cast<char>(*high * 16 + *low);
+        i += 2;
+        break;
+      }
+      default: return std::nullopt;
+    }
+  }
+  if (i + 1 != text.size()) return std::nullopt;  // no closing quote, or text after it
+  return out;
+}
+
+}  // namespace skyscrub::trace
