@@ -1,0 +1,64 @@
+// skyscrub-assetgen: draws every picture and synthesises every sound of the game.
+//   skyscrub-assetgen art <png-dir> <embedded-source.cpp>
+//   skyscrub-assetgen sounds <sound-dir>
+//   skyscrub-assetgen sheet <contact-sheet.png>
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "assets/art.h"
+#include "assets/generator/catalog.h"
+#include "assets/generator/contact_sheet.h"
+#include "assets/generator/embed.h"
+#include "assets/generator/sounds.h"
+#include "assets/generator/text.h"
+
+namespace {
+
+bool WriteArt(const std::string& dir, const std::string& source) {
+  for (const skyscrub::ArtInfo& info : skyscrub::kArtTable) {
+    if (info.file.empty()) continue;
+    const assetgen::Image image = assetgen::Draw(info.art);
+    if (image.Width() != info.width || image.Height() != info.height) {
+      std::fprintf(stderr, "%s is drawn %dx%d, the game expects %dx%d\n", std::string(info.file).c_str(),
+                   image.Width(), image.Height(), info.width, info.height);
+      return false;
+    }
+    if (!assetgen::SavePng(image, dir + "/" + std::string(info.file), assetgen::IsBackground(info.art))) {
+      std::fprintf(stderr, "cannot write %s: %s\n", std::string(info.file).c_str(), SDL_GetError());
+      return false;
+    }
+  }
+  return assetgen::WriteEmbeddedArt(dir, source);
+}
+
+int Run(int argc, char** argv) {
+  const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "art" && argc == 4) return WriteArt(argv[2], argv[3]) ? 0 : 1;
+  if (mode == "sounds" && argc == 3) return assetgen::WriteSounds(argv[2]) ? 0 : 1;
+  if (mode == "sheet" && argc == 3) return assetgen::WriteContactSheet(argv[2]) ? 0 : 1;
+  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | sounds <dir> | sheet <file.png>\n", argv[0]);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (TTF_Init() != 0) {
+    std::fprintf(stderr, "cannot start the font renderer: %s\n", TTF_GetError());
+    return 1;
+  }
+  int status = 1;
+  try {
+    status = Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+  }
+  assetgen::CloseFonts();
+  TTF_Quit();
+  return status;
+}
