@@ -1,0 +1,12 @@
+#pragma once
+// The dialog's message boxes: modal, an OK button only, no icon.
+#include "setup/options_logic.h"
+
+namespace skyscrub::setup {
+
+class FltkMessageBoxes : public MessageBoxes {
+ public:
+  void ShowMessage(std::string_view title, std::string_view text) override;
+};
+
+}  // namespace skyscrub::setup

@@ -1,0 +1,125 @@
+#include "setup/options_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Check_Button.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_PNG_Image.H>
+
+#include "assets/embedded_art.h"
+#include "settings/file_access.h"
+#include "setup/captioned_frame.h"
+#include "setup/dialog_border.h"
+
+namespace skyscrub::setup {
+
+namespace {
+
+constexpr int kClientWidth = 249;
+constexpr int kClientHeight = 212;
+constexpr Fl_Fontsize kFrameCaptionSize = 16;  // 12 point at 96 pixels per inch
+constexpr Fl_Fontsize kControlTextSize = 12;
+
+// Calls `handler` on the window held in a widget callback's user data.
+template <void (OptionsWindow::*handler)()>
+void Forward(Fl_Widget*, void* window) {
+  (static_cast<OptionsWindow*>(window)->*handler)();
+}
+
+void UseControlFont(Fl_Widget& widget) { widget.labelsize(kControlTextSize); }
+
+}  // namespace
+
+OptionsWindow::OptionsWindow(std::string settingsPath, MessageBoxes& messages)
+    : settingsPath_(std::move(settingsPath)), messages_(messages) {
+  form1_ = std::make_unique<Fl_Double_Window>(kClientWidth, kClientHeight, "Skyscrub Options");
+  form1_->size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);  // fixed border
+  form1_->callback(Forward<&OptionsWindow::CloseBox>, this);
+
+  // Frame1 and Frame2 hold their controls at positions relative to themselves.
+  auto* frame1 = new CaptionedFrame(12, 8, 229, 89, "Game Speed");
+  frame1->labelfont(FL_HELVETICA);
+  frame1->labelsize(kFrameCaptionSize);
+  auto* label1 = new Fl_Box(12 + 8, 8 + 24, 185, 37,
+                            "Enter a value from 1 to 999.  The lower the number, the faster.");
+  label1->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
+  UseControlFont(*label1);
+  text1_ = new Fl_Input(12 + 164, 8 + 52, 45, 19);
+  text1_->maximum_size(3);
+  text1_->textsize(kControlTextSize);
+  text1_->value("10");
+  frame1->end();
+
+  auto* frame2 = new CaptionedFrame(12, 104, 229, 61, "Sound and Music");
+  frame2->labelfont(FL_HELVETICA);
+  frame2->labelsize(kFrameCaptionSize);
+  check1_ = new Fl_Check_Button(12 + 12, 104 + 24, 61, 25, "Music");
+  check2_ = new Fl_Check_Button(12 + 80, 104 + 24, 61, 25, "Sound");
+  for (Fl_Check_Button* check : {check1_, check2_}) {
+    UseControlFont(*check);
+    check->value(1);
+  }
+  frame2->end();
+
+  command4_ = new Fl_Button(12, 172, 57, 29, "Cancel");
+  command4_->callback(Forward<&OptionsWindow::Command4_Click>, this);
+  command3_ = new Fl_Button(180, 172, 57, 29, "Save ");
+  command3_->callback(Forward<&OptionsWindow::Command3_Click>, this);
+  for (Fl_Button* button : {command3_, command4_}) UseControlFont(*button);
+  form1_->end();
+
+  const std::span<const std::uint8_t> png = ArtPng(Art::Icon);
+  if (!png.empty()) {
+    icon_ = std::make_unique<Fl_PNG_Image>(nullptr, png.data(), static_cast<int>(png.size()));
+    if (icon_->w() > 0) form1_->icon(icon_.get());
+  }
+}
+
+OptionsWindow::~OptionsWindow() = default;
+
+void OptionsWindow::Show() {
+  Form_Load();
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  Fl::screen_work_area(left, top, width, height);
+  form1_->position(left + (width - kClientWidth) / 2, top + (height - kClientHeight) / 2);
+  form1_->show();
+  UseDialogBorder(*form1_);
+}
+
+void OptionsWindow::Form_Load() {
+  OptionsControls controls = ReadControls();
+  LoadOptions(controls, settings::ReadWholeFile(settingsPath_));
+  ShowControls(controls);
+}
+
+void OptionsWindow::Command3_Click() {
+  OptionsControls controls = ReadControls();
+  const bool saved = SaveClicked(controls, settingsPath_, messages_);
+  ShowControls(controls);
+  if (saved) form1_->hide();
+}
+
+void OptionsWindow::Command4_Click() { form1_->hide(); }
+
+void OptionsWindow::CloseBox() {
+  // Escape alone does not close the dialog; it has no cancel key.
+  if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+  form1_->hide();
+}
+
+OptionsControls OptionsWindow::ReadControls() const {
+  return {text1_->value(), check1_->value() != 0, check2_->value() != 0};
+}
+
+void OptionsWindow::ShowControls(const OptionsControls& controls) {
+  if (controls.speedText != text1_->value()) text1_->value(controls.speedText.c_str());
+  check1_->value(controls.musicTicked ? 1 : 0);
+  check2_->value(controls.soundTicked ? 1 : 0);
+}
+
+}  // namespace skyscrub::setup
