@@ -56,13 +56,16 @@ struct TextCodec {
   static std::optional<std::string> Parse(std::string_view text) { return ParseText(text); }
 };
 
-// A picture prints as the name of the element it was designed for; any such name (or null) sets it.
+// A picture prints as the name of the element it was designed for; any such name, quoted or
+// not, sets it, and null takes it away.
 struct PictureCodec {
   const std::unordered_map<std::string_view, const Image*>* images;
   static std::string Format(const Image* v) { return v ? JsonQuoted(v->name) : "null"; }
   std::optional<const Image*> Parse(std::string_view text) const {
     if (text == "null") return static_cast<const Image*>(nullptr);
-    const auto found = images->find(text);
+    const std::optional<std::string> name = ParseText(text);
+    if (!name) return std::nullopt;
+    const auto found = images->find(*name);
     if (found == images->end()) return std::nullopt;
     return found->second;
   }
