@@ -15,12 +15,15 @@ std::int32_t CountVisible(const Slots& slots) {
 
 }  // namespace
 
-BusyGame::BusyGame() {
-  // As the player gets there: 10 ms tick, sound and music on, "Play" then "Start".
+TitleGame::TitleGame() {
   system_.settingsContent = std::string("10\r\n1\r\n1\r\n");
   system_.SetSeed(1);
   game_.Form_Load();
   game_.Form_Activate();
+}
+
+BusyGame::BusyGame() {
+  // As the player gets there from the title: "Play", then "Start".
   game_.Label7_Click();
   game_.Label9_Click();
   system_.held = {Key::Z};

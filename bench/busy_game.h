@@ -11,11 +11,22 @@
 
 namespace skyscrub::bench {
 
-class BusyGame {
+// The game as the player first sees it: loaded and activated, on the title screen, with a
+// 10 ms tick and sound and music on.
+class TitleGame {
+ public:
+  TitleGame();
+  GameWindow& game() { return game_; }
+
+ protected:
+  ScriptedPlatform system_;
+  GameWindow game_{system_.platform()};
+};
+
+class BusyGame : public TitleGame {
  public:
   BusyGame();
 
-  GameWindow& game() { return game_; }
   void Rearm();
   // Molecules, CFCs, bullets and bursts still visible: how busy the game still is.
   std::int32_t VisibleSprites() const;
@@ -23,8 +34,6 @@ class BusyGame {
  private:
   void FillSky();
 
-  ScriptedPlatform system_;
-  GameWindow game_{system_.platform()};
   std::unique_ptr<SceneSnapshot> busy_;
 };
 

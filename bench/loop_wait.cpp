@@ -4,6 +4,16 @@
 
 namespace skyscrub::bench {
 
+namespace {
+bool withVideo = false;
+}
+
+const char* StartLoopWait() {
+  withVideo = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0;
+  if (!withVideo) SDL_Init(SDL_INIT_TIMER);
+  return withVideo ? "SDL_WaitEventTimeout" : "SDL_Delay";
+}
+
 sdl::TimerSchedule::Micros NowMicros() {
   static const Uint64 frequency = SDL_GetPerformanceFrequency();
   const Uint64 count = SDL_GetPerformanceCounter();
@@ -12,7 +22,14 @@ sdl::TimerSchedule::Micros NowMicros() {
 
 void WaitUntil(sdl::TimerSchedule::Micros due) {
   const sdl::TimerSchedule::Micros left = due - NowMicros();
-  if (left > 0) SDL_Delay(static_cast<Uint32>((left + 999) / 1000));
+  const int millis = left > 0 ? static_cast<int>((left + 999) / 1000) : 0;
+  if (millis == 0) return;
+  if (withVideo) {
+    SDL_Event event;  // an event ends the wait early, as in the game, which then runs what is due
+    SDL_WaitEventTimeout(&event, millis);
+  } else {
+    SDL_Delay(static_cast<Uint32>(millis));
+  }
 }
 
 }  // namespace skyscrub::bench

@@ -110,6 +110,7 @@ void ReportStall(std::int32_t interval) {
 
 int main(int argc, char** argv) {
   const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+  std::printf("{\"bench\":\"wait\",\"mode\":\"%s\"}\n", skyscrub::bench::StartLoopWait());
   for (const std::int32_t interval : {1, 2, 5, 10, 16, 33, 100}) skyscrub::bench::ReportAccuracy(interval, seconds);
   for (const std::int32_t interval : {1, 10}) skyscrub::bench::ReportStall(interval);
   return 0;
