@@ -1,0 +1,50 @@
+#include "platform/sdl/audio_device.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace skyscrub::sdl {
+
+namespace {
+
+// MIDI music goes through FluidSynth with the first General MIDI sound font found.
+constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf3/default-GM.sf3"};
+
+void ChooseSoundFont() {
+  for (const char* font : kSoundFonts) {
+    std::error_code error;
+    if (std::filesystem::is_regular_file(font, error)) {
+      Mix_SetSoundFonts(font);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+AudioDevice::AudioDevice() {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+  ChooseSoundFont();
+  Mix_Init(MIX_INIT_MID);
+  if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return;
+  }
+  Mix_AllocateChannels(1);  // one effect channel: a new effect cuts off the last
+  open_ = true;
+}
+
+AudioDevice::~AudioDevice() {
+  if (!open_) return;
+  Mix_HaltMusic();
+  Mix_HaltChannel(-1);
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+}  // namespace skyscrub::sdl

@@ -1,0 +1,136 @@
+#include "platform/sdl/game_loop.h"
+
+#include <algorithm>
+
+#include "platform/sdl/pointer_targets.h"
+#include "platform/sdl/scene_fingerprint.h"
+#include "platform/sdl/stop_and_crash_guard.h"
+
+namespace skyscrub::sdl {
+
+namespace {
+
+constexpr TimerSchedule::Micros kMicrosPerSecond = 1'000'000;
+// Even with nothing due the loop looks up now and then, to notice an interrupt.
+constexpr int kLongestSleepMillis = 100;
+
+// The Timer events, in the order the schedule is given the timers.
+constexpr void (GameWindow::*kTimerEvents[])() = {&GameWindow::Timer1_Timer, &GameWindow::Timer2_Timer,
+                                                  &GameWindow::Timer3_Timer};
+
+TimerSchedule::Micros FramePeriod(SDL_Window* window) {
+  SDL_DisplayMode mode{};
+  const int index = std::max(SDL_GetWindowDisplayIndex(window), 0);
+  const int refresh = SDL_GetCurrentDisplayMode(index, &mode) == 0 && mode.refresh_rate > 0 ? mode.refresh_rate : 60;
+  return kMicrosPerSecond / refresh;
+}
+
+}  // namespace
+
+GameLoop::GameLoop(GameWindow& game, const SdlWindowFrame& frame, SDL_Window* window, SDL_Renderer* renderer)
+    : game_(game),
+      frame_(frame),
+      window_(window),
+      renderer_(renderer),
+      scene_(renderer),
+      mouse_(game),
+      schedule_({&game.Timer1, &game.Timer2, &game.Timer3}),
+      framePeriod_(FramePeriod(window)) {}
+
+TimerSchedule::Micros GameLoop::Now() const {
+  static const Uint64 frequency = SDL_GetPerformanceFrequency();
+  const Uint64 count = SDL_GetPerformanceCounter();
+  return static_cast<Micros>(count / frequency * kMicrosPerSecond + count % frequency * kMicrosPerSecond / frequency);
+}
+
+void GameLoop::Run() {
+  schedule_.Observe(Now());
+  while (Running()) {
+    DrawIfChanged();
+    WaitAndHandleEvents();
+    if (StopRequested()) game_.UnloadAndEnd();
+    RunDueTimers();
+  }
+}
+
+int GameLoop::SleepMillis() const {
+  const Micros now = Now();
+  Micros wake = now + kLongestSleepMillis * 1000;
+  if (const auto due = schedule_.NextDue()) wake = std::min(wake, *due);
+  if (mustDraw_) wake = std::min(wake, lastFrame_ + framePeriod_);
+  return static_cast<int>(std::max<Micros>(wake - now + 999, 0) / 1000);  // never wake early
+}
+
+void GameLoop::WaitAndHandleEvents() {
+  SDL_Event event;
+  const int sleep = SleepMillis();
+  const bool got = sleep > 0 ? SDL_WaitEventTimeout(&event, sleep) != 0 : SDL_PollEvent(&event) != 0;
+  if (!got) return;
+  Handle(event);
+  while (Running() && SDL_PollEvent(&event) != 0) Handle(event);
+}
+
+void GameLoop::Handle(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      game_.UnloadAndEnd();
+      break;
+    case SDL_MOUSEMOTION:
+      ShowCursorFor(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+      mouse_.Moved(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button == SDL_BUTTON_LEFT) mouse_.Pressed(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button == SDL_BUTTON_LEFT) mouse_.Released(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+      break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        mustDraw_ = true;
+        drawnFingerprint_ = 0;
+      }
+      break;
+    default:
+      break;
+  }
+  schedule_.Observe(Now());  // the handler may have switched timers on or off
+}
+
+void GameLoop::RunDueTimers() {
+  const Micros now = Now();
+  schedule_.Observe(now);
+  while (Running()) {
+    const auto due = schedule_.Due(now);
+    if (!due) break;
+    schedule_.Ran(*due);
+    (game_.*kTimerEvents[*due])();
+    schedule_.Observe(Now());
+  }
+}
+
+void GameLoop::DrawIfChanged() {
+  if (!Running()) return;
+  const std::uint64_t fingerprint = SceneFingerprint(game_);
+  if (fingerprint != drawnFingerprint_) mustDraw_ = true;
+  if (!mustDraw_) return;
+  const Micros now = Now();
+  if (now < lastFrame_ + framePeriod_) return;  // no faster than the display refreshes
+  if (fingerprint != drawnFingerprint_ && SDL_GetMouseFocus() == window_) {
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    ShowCursorFor(static_cast<float>(x), static_cast<float>(y));  // a panel may have come or gone under it
+  }
+  scene_.Draw(game_);
+  SDL_RenderPresent(renderer_);
+  lastFrame_ = now;
+  drawnFingerprint_ = fingerprint;
+  mustDraw_ = false;
+}
+
+void GameLoop::ShowCursorFor(float x, float y) {
+  const int wanted = CursorAt(game_, x, y) == Cursor::Arrow ? SDL_ENABLE : SDL_DISABLE;
+  if (SDL_ShowCursor(SDL_QUERY) != wanted) SDL_ShowCursor(wanted);
+}
+
+}  // namespace skyscrub::sdl

@@ -1,0 +1,48 @@
+#pragma once
+// The game's event loop: runs each enabled timer at its Interval, delivers the mouse and the
+// window's close, draws a frame when the scene changed, and sleeps while nothing is due.
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "game/game_window.h"
+#include "platform/sdl/mouse_events.h"
+#include "platform/sdl/scene_renderer.h"
+#include "platform/sdl/sdl_window_frame.h"
+#include "platform/sdl/timer_schedule.h"
+
+namespace skyscrub::sdl {
+
+class GameLoop {
+ public:
+  GameLoop(GameWindow& game, const SdlWindowFrame& frame, SDL_Window* window, SDL_Renderer* renderer);
+
+  // Returns once the game has ended.
+  void Run();
+
+ private:
+  using Micros = TimerSchedule::Micros;
+  bool Running() const { return !game_.Ended() && !frame_.endRequested(); }
+  Micros Now() const;
+  void WaitAndHandleEvents();
+  void Handle(const SDL_Event& event);
+  void RunDueTimers();
+  void DrawIfChanged();
+  void ShowCursorFor(float x, float y);
+  // Milliseconds to sleep before the next timer or the next frame falls due.
+  int SleepMillis() const;
+
+  GameWindow& game_;
+  const SdlWindowFrame& frame_;
+  SDL_Window* window_;
+  SDL_Renderer* renderer_;
+  SceneRenderer scene_;
+  MouseEvents mouse_;
+  TimerSchedule schedule_;
+  Micros framePeriod_;
+  Micros lastFrame_ = 0;
+  std::uint64_t drawnFingerprint_ = 0;
+  bool mustDraw_ = true;
+};
+
+}  // namespace skyscrub::sdl

@@ -1,0 +1,79 @@
+// Skyscrub: the game window on SDL2.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <cstdio>
+
+#include "game/game_window.h"
+#include "platform/sdl/game_loop.h"
+#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/stop_and_crash_guard.h"
+#include "platform/sdl/art_textures.h"
+
+namespace {
+
+using namespace skyscrub;
+using namespace skyscrub::sdl;
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+// The OpenGL renderer in step with the display where there is one, else whatever works.
+RendererHandle CreateRenderer(SDL_Window* window) {
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+  RendererHandle renderer(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+  if (!renderer) {
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "");
+    renderer.reset(SDL_CreateRenderer(window, -1, 0));
+  }
+  return renderer;
+}
+
+void SetIcon(SDL_Window* window) {
+  const SurfaceHandle icon = LoadArtSurface(Art::Icon);
+  if (icon) SDL_SetWindowIcon(window, icon.get());
+}
+
+int RunGame() {
+  const WindowHandle window(SDL_CreateWindow("Aerolith", 0, 0, kWidth, kHeight, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
+  if (!window) {
+    std::fprintf(stderr, "Skyscrub: cannot open a window: %s\n", SDL_GetError());
+    return 1;
+  }
+  SetIcon(window.get());
+  const RendererHandle renderer = CreateRenderer(window.get());
+  if (!renderer) {
+    std::fprintf(stderr, "Skyscrub: cannot draw in the window: %s\n", SDL_GetError());
+    return 1;
+  }
+  InstallStopAndCrashHandlers(window.get());
+
+  SdlPlatform system(window.get());
+  GameWindow game(system.platform);
+  GameLoop loop(game, system.frame, window.get(), renderer.get());
+  game.Form_Load();
+  SDL_ShowWindow(window.get());
+  SDL_RaiseWindow(window.get());
+  game.Form_Activate();
+  loop.Run();
+  return 0;
+}
+
+}  // namespace
+
+int main(int, char**) {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the game installs its own
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    std::fprintf(stderr, "Skyscrub: cannot open a display: %s\n", SDL_GetError());
+    return 1;
+  }
+  IMG_Init(IMG_INIT_PNG);
+  TTF_Init();
+  const int status = RunGame();
+  TTF_Quit();
+  IMG_Quit();
+  SDL_Quit();
+  return status;
+}

@@ -1,0 +1,34 @@
+#include "platform/sdl/program_files.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace skyscrub::sdl {
+
+std::string FolderOfRunningProgram() {
+  std::error_code error;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return ".";
+  return program.parent_path().string();
+}
+
+std::optional<std::string> ReadSmallTextFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::string content(kMaxTextFileBytes, '\0');
+  file.read(content.data(), static_cast<std::streamsize>(content.size()));
+  if (file.bad()) return std::nullopt;
+  content.resize(static_cast<std::size_t>(file.gcount()));
+  return content;
+}
+
+std::string NativePath(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
+}  // namespace skyscrub::sdl

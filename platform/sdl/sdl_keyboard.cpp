@@ -1,0 +1,33 @@
+#include "platform/sdl/sdl_keyboard.h"
+
+#include <SDL.h>
+
+namespace skyscrub::sdl {
+
+namespace {
+
+// A held key reads with its whole high byte set, as the game expects.
+constexpr std::int16_t kHeldState = static_cast<std::int16_t>(0xFF80);
+
+SDL_Scancode ScancodeOf(Key key) {
+  switch (key) {
+    case Key::Escape: return SDL_SCANCODE_ESCAPE;
+    case Key::Space: return SDL_SCANCODE_SPACE;
+    case Key::Left: return SDL_SCANCODE_LEFT;
+    case Key::Up: return SDL_SCANCODE_UP;
+    case Key::Right: return SDL_SCANCODE_RIGHT;
+    case Key::P: return SDL_SCANCODE_P;
+    case Key::Z: return SDL_SCANCODE_Z;
+  }
+  return SDL_SCANCODE_UNKNOWN;
+}
+
+}  // namespace
+
+std::int16_t SdlKeyboard::GetKeyState(Key key) {
+  SDL_PumpEvents();  // the state as of now, not as of the last event the loop handled
+  const Uint8* state = SDL_GetKeyboardState(nullptr);
+  return state[ScancodeOf(key)] != 0 ? kHeldState : std::int16_t{0};
+}
+
+}  // namespace skyscrub::sdl

@@ -1,0 +1,19 @@
+#pragma once
+// Modal message boxes over the game window, without an icon.
+#include <SDL.h>
+
+#include "platform/platform.h"
+
+namespace skyscrub::sdl {
+
+class SdlMessageBoxes final : public MessageBoxes {
+ public:
+  explicit SdlMessageBoxes(SDL_Window* window) : window_(window) {}
+  // A box that cannot be shown, or is closed without a choice, answers OK or No.
+  MessageAnswer Show(std::string_view title, std::string_view text, MessageButtons buttons) override;
+
+ private:
+  SDL_Window* window_;
+};
+
+}  // namespace skyscrub::sdl

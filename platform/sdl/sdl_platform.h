@@ -1,0 +1,34 @@
+#pragma once
+// The system as the real game sees it: every platform interface realised with SDL2.
+#include <SDL.h>
+
+#include "platform/platform.h"
+#include "platform/sdl/audio_device.h"
+#include "platform/sdl/mixer_music.h"
+#include "platform/sdl/mixer_sound.h"
+#include "platform/sdl/sdl_display.h"
+#include "platform/sdl/sdl_keyboard.h"
+#include "platform/sdl/sdl_message_boxes.h"
+#include "platform/sdl/sdl_window_frame.h"
+#include "platform/sdl/system_services.h"
+
+namespace skyscrub::sdl {
+
+struct SdlPlatform {
+  explicit SdlPlatform(SDL_Window* window) : display(window), messages(window), frame(window) {}
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+  SdlKeyboard keyboard;
+  AudioDevice audio;  // before the effects and the music, which stop before it closes
+  MixerSound sound{audio};
+  MixerMusic music{audio};
+  SdlDisplay display;
+  SdlMessageBoxes messages;
+  SystemClock clock;
+  SdlWindowFrame frame;
+  SystemFiles files;
+  Platform platform{keyboard, sound, music, display, messages, clock, frame, files};
+};
+
+}  // namespace skyscrub::sdl

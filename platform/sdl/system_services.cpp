@@ -1,0 +1,20 @@
+#include "platform/sdl/system_services.h"
+
+#include <chrono>
+
+#include "platform/sdl/program_files.h"
+
+namespace skyscrub::sdl {
+
+std::string SystemFiles::ProgramFolder() {
+  static const std::string folder = FolderOfRunningProgram();
+  return folder;
+}
+
+std::optional<std::string> SystemFiles::ReadTextFile(const std::string& path) { return ReadSmallTextFile(NativePath(path)); }
+
+std::uint64_t SystemClock::RandomSeed() {
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+}  // namespace skyscrub::sdl

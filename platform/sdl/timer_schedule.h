@@ -1,0 +1,46 @@
+#pragma once
+// When each of the window's timers is due, against a monotonic clock given in microseconds.
+// Kept apart from SDL so the rhythm of the game can be checked with a made-up clock.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "game/scene/elements.h"
+
+namespace skyscrub::sdl {
+
+class TimerSchedule {
+ public:
+  using Micros = std::int64_t;
+  // After a stall (a dragged window, a slow machine) no more than this much is caught up.
+  static constexpr Micros kMaxCatchUp = 250'000;
+
+  // `timers` are read again after every event, since handlers enable, disable and re-time them.
+  explicit TimerSchedule(std::vector<const Timer*> timers);
+
+  // Takes note of timers switched on, off or re-timed; a timer (re)started at `now` is first
+  // due one Interval later.
+  void Observe(Micros now);
+
+  // The timer to run next if one is due at `now`, the earliest first (ties in the given order).
+  // Before answering, a timer more than kMaxCatchUp behind drops the ticks beyond that.
+  std::optional<std::size_t> Due(Micros now);
+
+  // Records that timer `index` ran its tick; its next tick is one Interval after this one.
+  void Ran(std::size_t index);
+
+  // When the next tick of any enabled timer falls due; nothing when every timer is off.
+  std::optional<Micros> NextDue() const;
+
+ private:
+  struct Slot {
+    const Timer* timer;
+    bool running = false;
+    std::int32_t interval = 0;
+    Micros due = 0;
+  };
+  std::vector<Slot> slots_;
+};
+
+}  // namespace skyscrub::sdl
