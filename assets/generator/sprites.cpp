@@ -49,7 +49,7 @@ void Lettering(Sprite& sprite, std::vector<Run> runs, Color top, Color bottom, C
   TextStyle style;
   style.fill = Vertical(static_cast<float>(topPixel) + sprite.L(6), top, static_cast<float>(topPixel + probe.height) - sprite.L(3), bottom);
   style.outline = rim;
-  style.outlineWidth = sprite.L(1.1F);
+  style.outlineWidth = sprite.L(1.5F);
   style.shadow = Color{0, 0, 0, 0.35F};
   style.shadowOffset = static_cast<int>(std::lround(sprite.L(1)));
   style.shadowBlur = static_cast<int>(std::lround(sprite.L(1)));
@@ -232,12 +232,15 @@ Image Burst(BurstColour colour, int frame) {
 Image Sparkle(int frame) {
   Sprite sp(32, 1);
   const Point c = sp.P(16, 16);
-  const float big = frame == 1 ? 9.5F : 7.5F;
+  const float big = frame == 1 ? 11 : 8.5F;
   const float turn = frame == 1 ? 0 : kPi / 4;
-  Glow(sp.image, Circle(c, 3), 5, Hex(0xFF7AD9, 0.5F));
-  Fill(sp.image, Star(c, 4, big * 0.55F, 1.3F, turn + kPi / 4), Hex(0xFFB3EA));
-  Fill(sp.image, Star(c, 4, big, 1.8F, turn), Radial(c, big, Hex(0xFFFFFF), Hex(0xFF5CCB)));
-  Fill(sp.image, Circle(c, 1.6F), Hex(0xFFFFFF));
+  Glow(sp.image, Circle(c, 3.5F), 5, Hex(0xFF4FC3, 0.6F));
+  const Shape small = Star(c, 4, big * 0.6F, 1.8F, turn + kPi / 4);
+  const Shape large = Star(c, 4, big, 2.6F, turn);
+  Fill(sp.image, Inflate(Join(small, large), 0.8F), Hex(0x9E0F6E, 0.9F));
+  Fill(sp.image, small, Radial(c, big * 0.6F, Hex(0xFFD6F3), Hex(0xFF4FC3)));
+  Fill(sp.image, large, Radial(c, big, Hex(0xFFFFFF), Hex(0xFF2FAE)));
+  Fill(sp.image, Circle(c, 2), Hex(0xFFFFFF));
   return sp.image;
 }
 
