@@ -63,6 +63,10 @@ TEST_F(NameTableTest, WritesReachTheGame) {
   EXPECT_TRUE(game.CO2[3].Visible);
   ASSERT_TRUE(Write("quotaReached", "true"));
   EXPECT_EQ(game.quotaReached, kTrue);
+  ASSERT_TRUE(Write("quotaReached", "0"));
+  EXPECT_EQ(game.quotaReached, kFalse);
+  ASSERT_TRUE(Write("canFire", "1"));  // not a Boolean value: kept as it is, to replay a fault
+  EXPECT_EQ(game.canFire, 1);
   ASSERT_TRUE(Write("lblLives.Caption", "\"Lives: 2\""));
   EXPECT_EQ(game.lblLives.Caption, "Lives: 2");
   ASSERT_TRUE(Write("Label9.ForeColor", "&HFF"));
@@ -93,7 +97,7 @@ TEST_F(NameTableTest, RefusesValuesOfTheWrongType) {
       {"gasCount", "40000"},       {"gasCount", "1.5"},         {"gasCount", ""},
       {"gasDestroyed", "3000000000"}, {"speedX", "fast"},       {"player.Visible", "maybe"},
       {"player.Picture", "nosuch"}, {"player.Picture", "Picture1"},  // Picture1 has no picture of its own
-      {"player.Left", "1,5"},      {"lblLives.Caption", "\"open"}, {"quotaReached", "2"},
+      {"player.Left", "1,5"},      {"lblLives.Caption", "\"open"}, {"quotaReached", "yes"},
   };
   for (const auto& [name, text] : cases) EXPECT_FALSE(Write(name, text)) << name << " = " << text;
 }

@@ -22,7 +22,8 @@ struct IntegerCodec {
   }
 };
 
-// A game Boolean: -1 is true and 0 false; any other content shows as the number it is.
+// A game Boolean: -1 is true and 0 false. Any other content is a fault and shows as the number
+// it is; a number is written as it is, so that such a fault can be replayed.
 struct BooleanCodec {
   static std::string Format(Boolean v) {
     if (v == kTrue) return "true";
@@ -30,9 +31,9 @@ struct BooleanCodec {
     return std::to_string(v);
   }
   static std::optional<Boolean> Parse(std::string_view text) {
-    const auto truth = ParseTruth(text);
-    if (!truth) return std::nullopt;
-    return *truth ? kTrue : kFalse;
+    if (text == "true") return kTrue;
+    if (text == "false") return kFalse;
+    return IntegerCodec<Boolean>::Parse(text);
   }
 };
 

@@ -1,0 +1,67 @@
+#include "tests/trace/soak/soak_invariants.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tools/trace/value_text.h"
+
+namespace skyscrub::soak {
+
+namespace {
+
+struct Range {
+  const char* name;
+  double value, lowest, highest;
+};
+
+std::optional<std::string> OutOf(const Range& r) {
+  if (r.value >= r.lowest && r.value <= r.highest) return std::nullopt;
+  return std::string(r.name) + " = " + trace::FormatNumber(r.value) + ", outside " + trace::FormatNumber(r.lowest) +
+         ".." + trace::FormatNumber(r.highest);
+}
+
+bool IsBoolean(Boolean b) { return b == kTrue || b == kFalse; }
+
+}  // namespace
+
+std::optional<std::string> BrokenInvariant(const GameWindow& g, const GameContext& c) {
+  const Range ranges[] = {
+      {"cfcTimer", double(g.cfcTimer), 0, double(c.largestCfcInterval) + 1},
+      {"gasTimer", double(g.gasTimer), 0, double(c.largestGasInterval) + 1},
+      {"soundHold", double(g.soundHold), 0, 13},
+      {"gameOverTimer", double(g.gameOverTimer), 0, 181},
+      {"animTick", double(g.animTick), 0, 11},
+      {"uvIndex", double(g.uvIndex), 0, 3},
+      {"reloadTicks", double(g.reloadTicks), -1, 8},
+      {"lives", double(g.lives), 0, 3},
+      {"lastGasIndex", double(g.lastGasIndex), 0, 19},
+      {"gasDestroyed", double(g.gasDestroyed), 0, 1e9},
+      {"power.Width", double(g.power.Width), 0, 126},
+      {"Shield.Width", double(g.Shield.Width), -1e30, 125},
+      {"killbar.Width", double(g.killbar.Width), 0, 1e30},
+      {"Temp1.Width", double(g.Temp1.Width), 0, 1e30},
+  };
+  for (const Range& r : ranges) {
+    if (auto broken = OutOf(r)) return broken;
+  }
+  for (const Boolean b : {g.quotaReached, g.gameOverPending, g.canFire, g.engineExhausted}) {
+    if (!IsBoolean(b)) return "a Boolean holds " + std::to_string(b);
+  }
+  for (const double v : {g.speedX, g.speedY, double(g.player.Left), double(g.player.Top)}) {
+    if (!std::isfinite(v)) return std::string("the ship's speed or place is not finite");
+  }
+  const bool endScreen = g.WinScreen.Visible || g.LoseScreen.Visible;
+  if (!endScreen) {
+    const auto visible = std::count_if(g.CO2.begin(), g.CO2.end(), [](const Picture& p) { return p.Visible; });
+    if (visible != g.gasCount) {
+      return "gasCount = " + std::to_string(g.gasCount) + " but " + std::to_string(visible) + " CO2 slots are visible";
+    }
+  }
+  if (c.inGame && !endScreen && !g.Ended() && (g.Timer1.Enabled == g.Timer2.Enabled || g.Timer3.Enabled)) {
+    return std::string("in a game, Timer1 ") + (g.Timer1.Enabled ? "on" : "off") + ", Timer2 " +
+           (g.Timer2.Enabled ? "on" : "off") + ", Timer3 " + (g.Timer3.Enabled ? "on" : "off");
+  }
+  return std::nullopt;
+}
+
+}  // namespace skyscrub::soak
