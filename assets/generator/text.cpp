@@ -128,9 +128,9 @@ void Stamp(Image& image, const Mask& mask, int left, int top, const Paint& paint
     }
 }
 
-int Letter(Image& image, const std::vector<Run>& runs, float centreX, int top, const TextStyle& style) {
+int Letter(Image& image, const std::vector<Run>& runs, float x, int top, const TextStyle& style, Align align) {
   const Mask mask = TextMask(runs);
-  const int left = static_cast<int>(std::lround(centreX - static_cast<float>(mask.width) / 2));
+  const int left = static_cast<int>(std::lround(align == Align::Centre ? x - static_cast<float>(mask.width) / 2 : x));
   if (style.shadow.a > 0) {
     const Mask shadow = Blurred(mask, style.shadowBlur);
     Stamp(image, shadow, left - style.shadowBlur + style.shadowOffset, top - style.shadowBlur + style.shadowOffset,

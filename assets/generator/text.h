@@ -42,8 +42,9 @@ struct TextStyle {
   int shadowOffset = 0;
   int shadowBlur = 0;
 };
-// Draws text centred on `centreX` with the top of its box at `top`; returns the mask's width.
-int Letter(Image& image, const std::vector<Run>& runs, float centreX, int top, const TextStyle& style);
+enum class Align { Left, Centre };
+// Draws text starting at (or centred on) `x` with the top of its box at `top`; returns the mask's width.
+int Letter(Image& image, const std::vector<Run>& runs, float x, int top, const TextStyle& style, Align align = Align::Centre);
 
 // Frees the fonts opened by the lettering (call before TTF_Quit).
 void CloseFonts();
