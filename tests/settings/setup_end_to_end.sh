@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# SkyscrubSetup on a private X server, driven like a user: it saves a typed speed and an
+# unticked box, refuses a speed of 0, takes no fourth digit, and reports a missing
+# "components" folder. Usage: setup_end_to_end.sh PATH/TO/SkyscrubSetup
+set -euo pipefail
+
+program=$1
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+
+cleanup() {
+  if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Runs the command until it succeeds or SECONDS_ seconds have passed.
+wait_until() {
+  local seconds=$1
+  shift
+  local tries
+  for ((tries = 0; tries < seconds * 10; tries++)); do
+    if "$@"; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# The X server picks a free display itself and tells its number.
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_until 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# The game folder as installed: the program beside its components folder.
+game="$work/game"
+settings="$game/components/gamedata.jpc"
+mkdir -p "$game/components"
+cp "$program" "$game/SkyscrubSetup"
+
+has_window() { xwininfo -root -tree | grep -q "\"$1\": "; }
+window_gone() { ! has_window "$1"; }
+app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+
+start_dialog() {
+  "$game/SkyscrubSetup" >>"$work/app.log" 2>&1 &
+  app_pid=$!
+  wait_until 10 has_window "Skyscrub Options" || fail "the dialog did not open"
+  window=$(xdotool search --name '^Skyscrub Options$' | head -n1)
+}
+
+# Positions inside the dialog's client area.
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1 2>>"$work/xdotool.log"; }
+click_speed_box() { click 198 69; }
+click_music_box() { click 34 140; }
+click_save() { click 208 186; }
+click_cancel() { click 40 186; }
+
+replace_speed() {
+  click_speed_box
+  xdotool key ctrl+a 2>>"$work/xdotool.log"
+  xdotool type --delay 30 "$1" 2>>"$work/xdotool.log"
+}
+
+expect_file() {
+  local expected=$1
+  printf '%b' "$expected" | cmp -s - "$settings" || fail "expected file '$expected', found '$(od -c "$settings" 2>&1)'"
+}
+
+expect_ended() {
+  wait_until 10 app_ended || fail "the program did not end"
+  wait "$app_pid" || fail "the program ended with an error"
+  app_pid=""
+}
+
+# Answers a message box: it appears under the pointer, and OK has the keyboard.
+expect_message() {
+  wait_until 10 has_window "$1" || fail "no \"$1\" message"
+  local message
+  message=$(xdotool search --name "^$1\$" | head -n1)
+  xdotool mousemove --window "$message" 10 10 key Return 2>>"$work/xdotool.log"
+  wait_until 10 window_gone "$1" || fail "the \"$1\" message did not close"
+  app_ended && fail "the program ended after the \"$1\" message"
+  return 0
+}
+
+# A fixed dialog of 249 x 212 centred on the 800 x 600 screen, with a close box only.
+start_dialog
+geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}')
+[[ $geometry == "275 194 249 212" ]] || fail "dialog geometry $geometry"
+xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x24, ' || fail "not a fixed dialog border: $(xprop -id "$window" _MOTIF_WM_HINTS)"
+
+# No file yet: a typed speed and an unticked Music box are saved, and the program ends.
+replace_speed 25
+click_music_box
+click_save
+expect_ended
+expect_file '25\r\n1\r\n0\r\n'
+
+# A speed of 0 is refused with "Yikes!"; the dialog stays open and nothing is written.
+start_dialog
+replace_speed 0
+click_save
+expect_message "Yikes!"
+expect_file '25\r\n1\r\n0\r\n'
+
+# The box takes three characters; the loaded Music box stays unticked.
+replace_speed 1234
+click_save
+expect_ended
+expect_file '123\r\n1\r\n0\r\n'
+
+# Without the components folder the save reports "Oh Noes!"; Cancel still ends the program.
+rm -r "$game/components"
+start_dialog
+click_save
+expect_message "Oh Noes!"
+click_cancel
+expect_ended
+[[ ! -e $game/components ]] || fail "the components folder appeared"
+
+echo "SkyscrubSetup end to end: passed"
