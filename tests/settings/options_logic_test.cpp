@@ -2,13 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "settings/file_access.h"
-#include "settings/settings_file.h"
+#include "game_folder_fixture.h"
 #include "setup/options_logic.h"
 
 namespace skyscrub::setup {
@@ -33,27 +31,11 @@ class RecordedMessages : public MessageBoxes {
 const Message kInvalidSpeed{std::string(kInvalidSpeedTitle), std::string(kInvalidSpeedText)};
 const Message kWriteFailed{std::string(kWriteFailedTitle), std::string(kWriteFailedText)};
 
-// A program folder with its "components" folder and no settings file yet.
-class OptionsTest : public testing::Test {
+// The dialog's controls over a fresh program folder.
+class OptionsTest : public settings::GameFolderTest {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "skyscrub-options-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    fs::create_directory(folder_ / "components");
-    path_ = settings::SettingsPath(folder_.string());
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-
-  void Put(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
-  std::optional<std::string> File() const { return settings::ReadWholeFile(path_); }
   bool Save() { return SaveClicked(controls_, path_, messages_); }
 
-  fs::path folder_;
-  std::string path_;
   OptionsControls controls_;
   RecordedMessages messages_;
 };
@@ -177,11 +159,11 @@ TEST_F(OptionsTest, HandEditedSpeedIsRefusedUntilChanged) {
 }
 
 TEST_F(OptionsTest, MissingComponentsFolderShowsTheWriteMessage) {
-  fs::remove(folder_ / "components");
+  fs::remove(components_);
   LoadOptions(controls_, File());
   EXPECT_FALSE(Save());
   EXPECT_EQ(messages_.shown, std::vector<Message>{kWriteFailed});
-  EXPECT_FALSE(fs::exists(folder_ / "components"));
+  EXPECT_FALSE(fs::exists(components_));
 }
 
 TEST_F(OptionsTest, ReadOnlyFileShowsTheWriteMessageAndStaysAsItWas) {

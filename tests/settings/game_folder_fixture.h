@@ -1,0 +1,40 @@
+#pragma once
+// A fresh program folder with its "components" folder and no settings file yet,
+// removed after each test.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "settings/file_access.h"
+#include "settings/settings_file.h"
+
+namespace skyscrub::settings {
+
+class GameFolderTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "skyscrub-settings-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    components_ = folder_ / "components";
+    std::filesystem::create_directory(components_);
+    path_ = SettingsPath(folder_.string());
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  void Put(const std::string& content) const { std::ofstream(path_, std::ios::binary) << content; }
+  std::optional<std::string> File() const { return ReadWholeFile(path_); }
+
+  std::filesystem::path folder_;
+  std::filesystem::path components_;
+  std::string path_;  // the settings file
+};
+
+}  // namespace skyscrub::settings
