@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace assetgen {
 namespace {
@@ -71,6 +72,31 @@ std::vector<Note> Drums(int key, std::string_view steps, int bars, int barStride
   return notes;
 }
 
+// A jingle for the synthesiser: lines of notes, each played by one voice.
+struct JingleLine {
+  Voice voice;
+  const char* notes;
+  int velocity;
+  float gain;
+};
+
+struct Jingle {
+  double beatsPerMinute;
+  double lengthBeats;  // the notes' release rings out within this, then the reverb tail follows
+  float reverb;
+  std::vector<JingleLine> lines;
+};
+
+Samples Render(const Jingle& jingle) {
+  Samples out;
+  for (const JingleLine& line : jingle.lines)
+    Play(out, line.voice, Notes(line.notes, 0, line.velocity), jingle.beatsPerMinute, line.gain);
+  out.resize(static_cast<std::size_t>(jingle.lengthBeats * 60 / jingle.beatsPerMinute * kSampleRate), 0);
+  AddReverb(out, jingle.reverb);
+  Normalise(out, -1);  // wave music plays at the music volume, so it is mastered hotter than the effects
+  return out;
+}
+
 }  // namespace
 
 MidiPiece TitleTheme() {
@@ -128,30 +154,21 @@ MidiPiece GameTheme() {
 }
 
 Samples LoseJingle() {
-  const double bpm = 96;
-  Samples out;
-  Play(out, Voice::ElectricPiano, Notes("A4:4 G4:2 F4:2 E4:4 D4:4  F4:2 E4:2 D4:2 C#4:2 D4:8 r:8", 0, 100), bpm, 0.45F);
-  Play(out, Voice::Strings, Notes("D3+F3+A3:8 Bb2+D3+F3:8 G2+Bb2+D3:8 A2+C#3+E3+G3:8 D3+F3+A3:8", 0, 80), bpm, 0.12F);
-  Play(out, Voice::Bass, Notes("D2:8 Bb1:8 G1:8 A1:8 D2:8", 0, 100), bpm, 0.45F);
-  out.resize(static_cast<std::size_t>(12 * 60 / bpm * kSampleRate), 0);
-  AddReverb(out, 0.3F);
-  Normalise(out, -1);
-  return out;
+  return Render({96, 12, 0.3F,
+                 {{Voice::ElectricPiano, "A4:4 G4:2 F4:2 E4:4 D4:4  F4:2 E4:2 D4:2 C#4:2 D4:8", 100, 0.45F},
+                  {Voice::Strings, "D3+F3+A3:8 Bb2+D3+F3:8 G2+Bb2+D3:8 A2+C#3+E3+G3:8 D3+F3+A3:8", 80, 0.12F},
+                  {Voice::Bass, "D2:8 Bb1:8 G1:8 A1:8 D2:8", 100, 0.45F}}});
 }
 
 Samples WinJingle() {
-  const double bpm = 126;
-  Samples out;
-  Play(out, Voice::Brass, Notes("G4:2 G4:1 G4:1 C5:6 G4:2 C5:2 E5:2  G5:6 E5:2 C5:4 E5:4  F5:4 A5:4 G5:2 F5:2 E5:2 D5:2  C5+E5+G5+C6:16", 0, 110), bpm, 0.3F);
-  Play(out, Voice::Brass, Notes("C4+E4:16 C4+G4:16 A3+C4:8 B3+D4:8 G3+C4+E4:16", 0, 80), bpm, 0.14F);
-  Play(out, Voice::Strings, Notes("C3+G3+E4:16 E3+G3+C4:16 F3+A3+C4:8 G3+B3+D4:8 C3+G3+C4+E4:16", 0, 90), bpm, 0.12F);
-  Play(out, Voice::Bass, Notes("C2:16 E2:16 F2:8 G2:8 C2:16", 0, 110), bpm, 0.4F);
-  Play(out, Voice::Timpani, Notes("C2:4 r:12  C2:4 r:8 G1:2 G1:2  C2:4 r:4 G1:4 G1:2 G1:2  C2:16", 0, 120), bpm, 0.7F);
-  Play(out, Voice::Cymbal, Notes("r:48 C5:16", 0, 110), bpm, 0.25F);
-  out.resize(static_cast<std::size_t>(18 * 60 / bpm * kSampleRate), 0);
-  AddReverb(out, 0.25F);
-  Normalise(out, -1);
-  return out;
+  return Render(
+      {126, 18, 0.25F,
+       {{Voice::Brass, "G4:2 G4:1 G4:1 C5:6 G4:2 C5:2 E5:2  G5:6 E5:2 C5:4 E5:4  F5:4 A5:4 G5:2 F5:2 E5:2 D5:2  C5+E5+G5+C6:16", 110, 0.3F},
+        {Voice::Brass, "C4+E4:16 C4+G4:16 A3+C4:8 B3+D4:8 G3+C4+E4:16", 80, 0.14F},
+        {Voice::Strings, "C3+G3+E4:16 E3+G3+C4:16 F3+A3+C4:8 G3+B3+D4:8 C3+G3+C4+E4:16", 90, 0.12F},
+        {Voice::Bass, "C2:16 E2:16 F2:8 G2:8 C2:16", 110, 0.4F},
+        {Voice::Timpani, "C2:4 r:12  C2:4 r:8 G1:2 G1:2  C2:4 r:4 G1:4 G1:2 G1:2  C2:16", 120, 0.7F},
+        {Voice::Cymbal, "r:48 C5:16", 110, 0.25F}}});
 }
 
 }  // namespace assetgen

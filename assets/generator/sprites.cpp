@@ -118,31 +118,27 @@ Image Shot(bool redRing, float scale) {
 }
 
 Image MoleculeLetters(Molecule molecule, bool heavy, float scale) {
-  Sprite sp(32, scale);
-  const Face face = heavy ? Face::SansBold : Face::Sans;
-  const float size = sp.L(17);
-  const auto Formula = [&](const char* letters, const char* subscript) {
-    std::vector<Run> runs{{letters, face, size, 0}};
-    if (*subscript != '\0') runs.push_back({subscript, face, size * 0.62F, -0.2F});
-    return runs;
+  struct Look {
+    const char* letters;
+    const char* subscript;
+    Color top, bottom, rim;
   };
-  switch (molecule) {
-    case Molecule::Co2:
-      Lettering(sp, Formula("CO", "2"), Hex(0xFF6A5C), Hex(0xD81A1A), Hex(0x3D0606));
-      break;
-    case Molecule::Ch4:
-      Lettering(sp, Formula("CH", "4"), Hex(0xFFF27A), Hex(0xF2B705), Hex(0x4A3300));
-      break;
-    case Molecule::Cfc:
-      Lettering(sp, Formula("CFC", ""), Hex(0x8CF27E), Hex(0x1FA83A), Hex(0x073312));
-      break;
-    case Molecule::Ozone:
-      Lettering(sp, Formula("O", "3"), Hex(0x6FA8FF), Hex(0x1846D0), Hex(0x06153F));
-      break;
-    case Molecule::Ultraviolet:
-      Lettering(sp, Formula("UV", ""), Hex(0xD9A0FF), Hex(0x8A2BE2), Hex(0x26063F));
-      break;
-  }
+  // In the order of Molecule: red CO2, yellow CH4, green CFC, blue O3, violet UV.
+  static const Look kLooks[] = {
+      {"CO", "2", Hex(0xFF6A5C), Hex(0xD81A1A), Hex(0x3D0606)},
+      {"CH", "4", Hex(0xFFF27A), Hex(0xF2B705), Hex(0x4A3300)},
+      {"CFC", "", Hex(0x8CF27E), Hex(0x1FA83A), Hex(0x073312)},
+      {"O", "3", Hex(0x6FA8FF), Hex(0x1846D0), Hex(0x06153F)},
+      {"UV", "", Hex(0xD9A0FF), Hex(0x8A2BE2), Hex(0x26063F)},
+  };
+  const Look& look = kLooks[static_cast<int>(molecule)];
+  Sprite sp(32, scale);
+  // Narrow faces let the letters stand tall inside the 32-pixel square.
+  const Face face = heavy ? Face::NarrowBold : Face::Narrow;
+  const float size = sp.L(22);
+  std::vector<Run> runs{{look.letters, face, size, 0}};
+  if (*look.subscript != '\0') runs.push_back({look.subscript, face, size * 0.62F, -0.2F});
+  Lettering(sp, runs, look.top, look.bottom, look.rim);
   return sp.image;
 }
 

@@ -10,6 +10,7 @@
 
 #include "assets/art.h"
 #include "assets/embedded_art.h"
+#include "assets/generator/catalog.h"
 
 namespace skyscrub {
 namespace {
@@ -32,18 +33,10 @@ std::uint8_t AlphaAt(const SDL_Surface& s, int x, int y) {
 
 enum class Backing { Opaque, Sprite, Invisible };
 
+// Backgrounds cover what lies behind them; the cursor shows nothing; everything else is a sprite.
 Backing BackingOf(Art art) {
-  switch (art) {
-    case Art::TitleScreen:
-    case Art::Sky:
-    case Art::Instructions:
-    case Art::WinScreen:
-    case Art::LoseScreen:
-    case Art::Grass:
-    case Art::SkyStrip: return Backing::Opaque;
-    case Art::Cursor: return Backing::Invisible;
-    default: return Backing::Sprite;
-  }
+  if (art == Art::Cursor) return Backing::Invisible;
+  return assetgen::IsBackground(art) ? Backing::Opaque : Backing::Sprite;
 }
 
 class ArtFile : public testing::TestWithParam<ArtInfo> {};
