@@ -4,13 +4,14 @@
 #include <SDL_ttf.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "game/game_window.h"
+#include "platform/sdl/art_textures.h"
 #include "platform/sdl/game_loop.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/stop_and_crash_guard.h"
-#include "platform/sdl/art_textures.h"
 
 namespace {
 
@@ -61,12 +62,26 @@ int RunGame() {
   return 0;
 }
 
+// SDL falls back to drawing into memory when it finds no display; the game only accepts that
+// when asked for it by name (SDL_VIDEODRIVER).
+bool OnARealDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr) return false;
+  if (SDL_getenv("SDL_VIDEODRIVER") != nullptr) return true;
+  return std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
+}
+
 }  // namespace
 
 int main(int, char**) {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the game installs its own
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "Skyscrub: cannot open a display: %s\n", SDL_GetError());
+    return 1;
+  }
+  if (!OnARealDisplay()) {
+    std::fprintf(stderr, "Skyscrub: cannot open a display: none found (set DISPLAY)\n");
+    SDL_Quit();
     return 1;
   }
   IMG_Init(IMG_INIT_PNG);

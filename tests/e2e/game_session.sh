@@ -1,0 +1,99 @@
+# Shared by the end-to-end tests of Skyscrub (sourced, not run): a private X server,
+# a fresh copy of the game folder with a settings file, screenshots, and clean-up.
+# Exit status 77 means "skipped" to CTest.
+set -euo pipefail
+
+readonly SKIP=77
+SESSION_DIR=$(mktemp -d)
+XVFB_PID=""
+GAME_PID=""
+
+end_session() {
+  if [[ -n $GAME_PID ]]; then kill -KILL "$GAME_PID" 2>/dev/null || true; fi
+  if [[ -n $XVFB_PID ]]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  rm -rf "$SESSION_DIR"
+}
+trap end_session EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+need_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit "$SKIP"; }
+  done
+}
+
+# An X server of its own on a free display number, 800 x 600 like the game's canvas.
+start_x_server() {
+  need_tools Xvfb
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  local tries
+  for tries in $(seq 100); do
+    [[ -s $SESSION_DIR/display ]] && break
+    sleep 0.05
+  done
+  [[ -s $SESSION_DIR/display ]] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$SESSION_DIR/display")"
+}
+
+# A copy of the game folder holding the program, its sounds if built, and the settings file
+# given as printf text, e.g. copy_game /build/game '10\r\n0\r\n0\r\n'.
+copy_game() {
+  local from=$1 settings=$2
+  GAME_DIR=$SESSION_DIR/game
+  mkdir -p "$GAME_DIR/components"
+  cp "$from/Skyscrub" "$GAME_DIR/"
+  if [[ -d $from/components/sound ]]; then cp -r "$from/components/sound" "$GAME_DIR/components/"; fi
+  printf "$settings" >"$GAME_DIR/components/gamedata.jpc"
+}
+
+# Starts the copied game in the background; its output goes to $SESSION_DIR/game.log.
+start_game() {
+  "$GAME_DIR/Skyscrub" >"$SESSION_DIR/game.log" 2>&1 &
+  GAME_PID=$!
+  timeout 10 xdotool search --sync --onlyvisible --name '^Aerolith$' >"$SESSION_DIR/window" ||
+    fail "no Aerolith window appeared: $(cat "$SESSION_DIR/game.log")"
+}
+
+# Waits for the game to end by itself and checks it ended with status 0.
+expect_clean_exit() {
+  local status=0 waited
+  for waited in $(seq 100); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
+  wait "$GAME_PID" || status=$?
+  GAME_PID=""
+  [[ $status -eq 0 ]] || fail "the game ended with status $status: $(cat "$SESSION_DIR/game.log")"
+}
+
+# Holds a key long enough for the game's polls to see it.
+hold_key() {
+  xdotool keydown "$1"
+  sleep 0.3
+  xdotool keyup "$1"
+}
+
+# Screenshot of the whole screen into $SESSION_DIR/$1.png.
+screenshot() {
+  sleep 0.3  # a frame or two for the change to reach the screen
+  import -window root "$SESSION_DIR/$1.png"
+}
+
+# Number of pixels of exactly colour $3 (e.g. FF0000) in box $2 (WxH+X+Y) of screenshot $1.
+count_colour() {
+  convert "$SESSION_DIR/$1.png" -crop "$2" +repage txt:- | grep -ci "#$3" || true
+}
+
+# Pixels of box $2 of screenshot $1 that differ from the same box of picture $3.
+differing_pixels() {
+  convert "$3" -crop "$2" +repage "$SESSION_DIR/expected.png"
+  convert "$SESSION_DIR/$1.png" -crop "$2" +repage "$SESSION_DIR/actual.png"
+  compare -metric AE -fuzz 2% "$SESSION_DIR/expected.png" "$SESSION_DIR/actual.png" null: 2>&1 || true
+}
