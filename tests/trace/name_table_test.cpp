@@ -14,15 +14,15 @@ class NameTableTest : public ::testing::Test {
  protected:
   ScriptedPlatform system;
   GameWindow game{system.platform()};
-  NameTable names{game};
+  const NameTable& names = NameTable::Get();
 
   std::string Read(std::string_view name) {
     const NamedValue* value = names.Find(name);
-    return value ? value->read() : "<no such name>";
+    return value ? value->read(game) : "<no such name>";
   }
   bool Write(std::string_view name, std::string_view text) {
     const NamedValue* value = names.Find(name);
-    return value && value->write(text);
+    return value && value->write(game, text);
   }
 };
 
@@ -32,9 +32,9 @@ TEST_F(NameTableTest, NamesAreUniqueAndEveryValueReadsBackWhatItWrites) {
   std::set<std::string> seen;
   for (const NamedValue& value : names.All()) {
     EXPECT_TRUE(seen.insert(value.name).second) << value.name;
-    const std::string text = value.read();
-    EXPECT_TRUE(value.write(text)) << value.name << " = " << text;
-    EXPECT_EQ(value.read(), text) << value.name;
+    const std::string text = value.read(game);
+    EXPECT_TRUE(value.write(game, text)) << value.name << " = " << text;
+    EXPECT_EQ(value.read(game), text) << value.name;
   }
 }
 

@@ -171,12 +171,24 @@ TEST(TimerClock, DeliversInDueOrderWithTiesToTheTimerListedFirst) {
   EXPECT_EQ(clock.NextDue(9), &c);
 }
 
-TEST(RunScript, LimitsBoundTheWorkOfAScript) {
-  std::istringstream in("load\npoll3 1000000\nrun 1000000000\n");
-  std::ostringstream out, errors;
+TEST(Limits, BoundTheEventsOfAScript) {
+  std::ostringstream out;
   Limits limits;
   limits.maxEvents = 50;
-  EXPECT_EQ(RunScript(in, out, errors, limits), 0);
+  Session session(out, limits);
+  for (const char* line : {"load", "poll3 1000000", "run 1000000000"}) ASSERT_FALSE(session.Execute(line));
+  EXPECT_EQ(session.Events(), 50u);
+}
+
+TEST(Limits, CanStopEventsOnceTheStateWasPoked) {
+  std::ostringstream out;
+  Limits limits;
+  limits.eventsAfterSet = false;
+  Session session(out, limits);
+  for (const char* line : {"load", "poll3 3", "set lastGasIndex 500", "poll3 3", "run 10"}) {
+    ASSERT_FALSE(session.Execute(line));
+  }
+  EXPECT_EQ(session.Events(), 5u);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <limits>
 #include <optional>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 #include "platform/script/scripted_platform.h"
 #include "tools/trace/value_text.h"
@@ -11,11 +14,11 @@ namespace skyscrub::trace {
 namespace {
 
 // How one type of value is printed and read. Each codec has Format(const T&) and
-// Parse(text) -> optional<T>.
+// Parse(text, window) -> optional<T>.
 template <class Int>
 struct IntegerCodec {
   static std::string Format(Int v) { return std::to_string(v); }
-  static std::optional<Int> Parse(std::string_view text) {
+  static std::optional<Int> Parse(std::string_view text, GameWindow&) {
     const auto v = ParseInteger(text, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max());
     if (!v) return std::nullopt;
     return static_cast<Int>(*v);
@@ -30,46 +33,31 @@ struct BooleanCodec {
     if (v == kFalse) return "false";
     return std::to_string(v);
   }
-  static std::optional<Boolean> Parse(std::string_view text) {
+  static std::optional<Boolean> Parse(std::string_view text, GameWindow& game) {
     if (text == "true") return kTrue;
     if (text == "false") return kFalse;
-    return IntegerCodec<Boolean>::Parse(text);
+    return IntegerCodec<Boolean>::Parse(text, game);
   }
 };
 
 struct TruthCodec {
   static std::string Format(bool v) { return v ? "true" : "false"; }
-  static std::optional<bool> Parse(std::string_view text) { return ParseTruth(text); }
+  static std::optional<bool> Parse(std::string_view text, GameWindow&) { return ParseTruth(text); }
 };
 
 struct FloatCodec {
   static std::string Format(float v) { return FormatNumber(v); }
-  static std::optional<float> Parse(std::string_view text) { return ParseFloat(text); }
+  static std::optional<float> Parse(std::string_view text, GameWindow&) { return ParseFloat(text); }
 };
 
 struct DoubleCodec {
   static std::string Format(double v) { return FormatNumber(v); }
-  static std::optional<double> Parse(std::string_view text) { return ParseDouble(text); }
+  static std::optional<double> Parse(std::string_view text, GameWindow&) { return ParseDouble(text); }
 };
 
 struct TextCodec {
   static std::string Format(const std::string& v) { return JsonQuoted(v); }
-  static std::optional<std::string> Parse(std::string_view text) { return ParseText(text); }
-};
-
-// A picture prints as the name of the element it was designed for; any such name, quoted or
-// not, sets it, and null takes it away.
-struct PictureCodec {
-  const std::unordered_map<std::string_view, const Image*>* images;
-  static std::string Format(const Image* v) { return v ? JsonQuoted(v->name) : "null"; }
-  std::optional<const Image*> Parse(std::string_view text) const {
-    if (text == "null") return static_cast<const Image*>(nullptr);
-    const std::optional<std::string> name = ParseText(text);
-    if (!name) return std::nullopt;
-    const auto found = images->find(*name);
-    if (found == images->end()) return std::nullopt;
-    return found->second;
-  }
+  static std::optional<std::string> Parse(std::string_view text, GameWindow&) { return ParseText(text); }
 };
 
 std::string ElementName(const Element& e) {
@@ -78,115 +66,172 @@ std::string ElementName(const Element& e) {
   return name;
 }
 
-// Calls `visit` for every element of the scene, each panel before its children.
-template <class Visit>
-void ForEachElement(const std::vector<Element*>& elements, Visit&& visit) {
-  for (Element* e : elements) {
-    visit(*e);
-    if (e->kind == ElementKind::Panel) ForEachElement(static_cast<Panel*>(e)->children, visit);
-  }
+bool HasOwnPicture(const Element& e) {
+  if (e.kind == ElementKind::Picture) return static_cast<const Picture&>(e).own.art != Art::None;
+  if (e.kind == ElementKind::Panel) return static_cast<const Panel&>(e).own.art != Art::None;
+  return false;
 }
 
-template <class Source>
-void Collect(std::unordered_map<std::string_view, const Image*>& images, Source& element) {
-  if (element.own.art != Art::None) images.emplace(element.name, &element.own);
+const Image& OwnPicture(const Element& e) {
+  return e.kind == ElementKind::Panel ? static_cast<const Panel&>(e).own : static_cast<const Picture&>(e).own;
 }
 
 }  // namespace
 
-template <class Codec, class T>
-void NameTable::Add(std::string name, T& value, Codec codec) {
-  values_.push_back({std::move(name), [&value, codec] { return codec.Format(value); },
-                     [&value, codec](std::string_view text) {
-                       const auto parsed = codec.Parse(text);
+Element& NameTable::Place::In(GameWindow& game) const {
+  Element* element = game.FrontToBack()[static_cast<std::size_t>(top)];
+  if (child < 0) return *element;
+  return *static_cast<Panel*>(element)->children[static_cast<std::size_t>(child)];
+}
+
+// A picture prints as the name of the element it was designed for; any such name, quoted or
+// not, sets it, and null takes it away.
+struct PictureCodec {
+  const std::unordered_map<std::string_view, NameTable::Place>* owners;
+  static std::string Format(const Image* v) { return v ? JsonQuoted(v->name) : "null"; }
+  std::optional<const Image*> Parse(std::string_view text, GameWindow& game) const {
+    if (text == "null") return static_cast<const Image*>(nullptr);
+    const std::optional<std::string> name = ParseText(text);
+    if (!name) return std::nullopt;
+    const auto found = owners->find(*name);
+    if (found == owners->end()) return std::nullopt;
+    return &OwnPicture(found->second.In(game));
+  }
+};
+
+const NameTable& NameTable::Get() {
+  static const NameTable table;
+  return table;
+}
+
+template <class Locate, class Codec>
+void NameTable::Add(std::string name, Locate locate, Codec codec) {
+  values_.push_back({std::move(name), [locate, codec](GameWindow& game) { return codec.Format(locate(game)); },
+                     [locate, codec](GameWindow& game, std::string_view text) {
+                       const auto parsed = codec.Parse(text, game);
                        if (!parsed) return false;
-                       value = *parsed;
+                       locate(game) = *parsed;
                        return true;
                      }});
 }
 
-template <class Codec, class T, std::size_t N>
-void NameTable::Add(std::string name, std::array<T, N>& values, Codec codec) {
-  for (std::size_t i = 0; i < N; ++i) Add(name + "(" + std::to_string(i) + ")", values[i], codec);
-}
+NameTable::NameTable() {
+  // Every window is laid out alike, so the places found in one hold in all.
+  ScriptedPlatform system;
+  const GameWindow prototype(system.platform());
+  std::vector<std::pair<const Element*, Place>> elements;
+  const auto& tops = prototype.FrontToBack();
+  for (std::size_t t = 0; t < tops.size(); ++t) {
+    elements.push_back({tops[t], {static_cast<std::int16_t>(t), -1}});
+    if (tops[t]->kind != ElementKind::Panel) continue;
+    const auto& children = static_cast<const Panel*>(tops[t])->children;
+    for (std::size_t c = 0; c < children.size(); ++c) {
+      elements.push_back({children[c], {static_cast<std::int16_t>(t), static_cast<std::int16_t>(c)}});
+    }
+  }
+  for (const auto& [element, place] : elements) {
+    if (HasOwnPicture(*element)) pictureOwners_.emplace(element->name, place);
+  }
 
-NameTable::NameTable(GameWindow& game) {
-  ForEachElement(game.FrontToBack(), [this](Element& e) {
-    if (e.kind == ElementKind::Picture) Collect(images_, static_cast<Picture&>(e));
-    if (e.kind == ElementKind::Panel) Collect(images_, static_cast<Panel&>(e));
-  });
-  AddVariables(game);
-  ForEachElement(game.FrontToBack(), [this](Element& e) { AddElement(e); });
-  for (Timer* timer : {&game.Timer1, &game.Timer2, &game.Timer3}) AddTimer(*timer);
-  Add("Form1.Picture", game.Form1.picture, PictureCodec{&images_});
-  Add("Form1.BackColor", game.Form1.BackColor, IntegerCodec<Colour>{});
+  AddVariables();
+  for (const auto& [element, place] : elements) AddElement(*element, place);
+  AddTimers();
+  Add("Form1.Picture", [](GameWindow& g) -> auto& { return g.Form1.picture; }, PictureCodec{&pictureOwners_});
+  Add("Form1.BackColor", [](GameWindow& g) -> auto& { return g.Form1.BackColor; }, IntegerCodec<Colour>{});
+
+  byName_.reserve(values_.size());
   for (std::size_t i = 0; i < values_.size(); ++i) byName_.emplace(values_[i].name, i);
 }
 
-void NameTable::AddVariables(GameVariables& v) {
+void NameTable::AddVariables() {
+  // A variable by its member; an array adds one name per index: `uvStepX(0)`.
+  auto variable = [this](std::string name, auto member, auto codec) {
+    Add(std::move(name), [member](GameWindow& g) -> auto& { return g.*member; }, codec);
+  };
+  auto array = [this](const std::string& name, auto member, auto codec) {
+    using Array = std::remove_reference_t<decltype(std::declval<GameVariables&>().*member)>;
+    for (std::size_t i = 0; i < std::tuple_size_v<Array>; ++i) {
+      Add(name + "(" + std::to_string(i) + ")", [member, i](GameWindow& g) -> auto& { return (g.*member)[i]; },
+          codec);
+    }
+  };
   using Int16 = IntegerCodec<std::int16_t>;
-  Add("musicEnabled", v.musicEnabled, Int16{});
-  Add("soundEnabled", v.soundEnabled, Int16{});
-  Add("quotaReached", v.quotaReached, BooleanCodec{});
-  Add("gasCount", v.gasCount, Int16{});
-  Add("ch4Odds", v.ch4Odds, Int16{});
-  Add("cfcTimer", v.cfcTimer, Int16{});
-  Add("cfcInterval", v.cfcInterval, Int16{});
-  Add("gasTimer", v.gasTimer, Int16{});
-  Add("gasInterval", v.gasInterval, Int16{});
-  Add("cfcDrift", v.cfcDrift, DoubleCodec{});
-  Add("gasGrowing", v.gasGrowing, Int16{});
-  Add("soundHold", v.soundHold, Int16{});
-  Add("gameOverPending", v.gameOverPending, BooleanCodec{});
-  Add("gameOverTimer", v.gameOverTimer, Int16{});
-  Add("gasDestroyed", v.gasDestroyed, IntegerCodec<std::int32_t>{});
-  Add("lastGasIndex", v.lastGasIndex, Int16{});
-  Add("savedScreenWidth", v.savedScreenWidth, Int16{});
-  Add("savedScreenHeight", v.savedScreenHeight, Int16{});
-  Add("lives", v.lives, Int16{});
-  Add("animTick", v.animTick, Int16{});
-  Add("reloadTicks", v.reloadTicks, Int16{});
-  Add("canFire", v.canFire, BooleanCodec{});
-  Add("dragX", v.dragX, DoubleCodec{});
-  Add("speedX", v.speedX, DoubleCodec{});
-  Add("speedY", v.speedY, DoubleCodec{});
-  Add("gravity", v.gravity, DoubleCodec{});
-  Add("bulletSpeed", v.bulletSpeed, Int16{});
-  Add("engineExhausted", v.engineExhausted, BooleanCodec{});
-  Add("uvIndex", v.uvIndex, Int16{});
-  Add("uvStepY", v.uvStepY, Int16{});
-  Add("uvStepX", v.uvStepX, DoubleCodec{});
+  using V = GameVariables;
+  variable("musicEnabled", &V::musicEnabled, Int16{});
+  variable("soundEnabled", &V::soundEnabled, Int16{});
+  variable("quotaReached", &V::quotaReached, BooleanCodec{});
+  variable("gasCount", &V::gasCount, Int16{});
+  variable("ch4Odds", &V::ch4Odds, Int16{});
+  variable("cfcTimer", &V::cfcTimer, Int16{});
+  variable("cfcInterval", &V::cfcInterval, Int16{});
+  variable("gasTimer", &V::gasTimer, Int16{});
+  variable("gasInterval", &V::gasInterval, Int16{});
+  array("cfcDrift", &V::cfcDrift, DoubleCodec{});
+  array("gasGrowing", &V::gasGrowing, Int16{});
+  variable("soundHold", &V::soundHold, Int16{});
+  variable("gameOverPending", &V::gameOverPending, BooleanCodec{});
+  variable("gameOverTimer", &V::gameOverTimer, Int16{});
+  variable("gasDestroyed", &V::gasDestroyed, IntegerCodec<std::int32_t>{});
+  variable("lastGasIndex", &V::lastGasIndex, Int16{});
+  variable("savedScreenWidth", &V::savedScreenWidth, Int16{});
+  variable("savedScreenHeight", &V::savedScreenHeight, Int16{});
+  variable("lives", &V::lives, Int16{});
+  variable("animTick", &V::animTick, Int16{});
+  variable("reloadTicks", &V::reloadTicks, Int16{});
+  variable("canFire", &V::canFire, BooleanCodec{});
+  variable("dragX", &V::dragX, DoubleCodec{});
+  variable("speedX", &V::speedX, DoubleCodec{});
+  variable("speedY", &V::speedY, DoubleCodec{});
+  variable("gravity", &V::gravity, DoubleCodec{});
+  array("bulletSpeed", &V::bulletSpeed, Int16{});
+  variable("engineExhausted", &V::engineExhausted, BooleanCodec{});
+  variable("uvIndex", &V::uvIndex, Int16{});
+  array("uvStepY", &V::uvStepY, Int16{});
+  array("uvStepX", &V::uvStepX, DoubleCodec{});
 }
 
-void NameTable::AddElement(Element& e) {
+void NameTable::AddElement(const Element& e, Place at) {
   const std::string prefix = ElementName(e) + ".";
-  Add(prefix + "Left", e.Left, FloatCodec{});
-  Add(prefix + "Top", e.Top, FloatCodec{});
-  Add(prefix + "Width", e.Width, FloatCodec{});
-  Add(prefix + "Height", e.Height, FloatCodec{});
-  Add(prefix + "Visible", e.Visible, TruthCodec{});
+  // A property of the element at `at`; `field` picks it from the element.
+  auto property = [this, &prefix, at](const char* name, auto field, auto codec) {
+    Add(prefix + name, [at, field](GameWindow& g) -> auto& { return field(at.In(g)); }, codec);
+  };
+  property("Left", [](Element& x) -> auto& { return x.Left; }, FloatCodec{});
+  property("Top", [](Element& x) -> auto& { return x.Top; }, FloatCodec{});
+  property("Width", [](Element& x) -> auto& { return x.Width; }, FloatCodec{});
+  property("Height", [](Element& x) -> auto& { return x.Height; }, FloatCodec{});
+  property("Visible", [](Element& x) -> auto& { return x.Visible; }, TruthCodec{});
+  const PictureCodec pictures{&pictureOwners_};
   switch (e.kind) {
     case ElementKind::Picture:
-      Add(prefix + "Picture", static_cast<Picture&>(e).picture, PictureCodec{&images_});
+      property("Picture", [](Element& x) -> auto& { return static_cast<Picture&>(x).picture; }, pictures);
       break;
     case ElementKind::Panel:
-      Add(prefix + "Picture", static_cast<Panel&>(e).picture, PictureCodec{&images_});
-      Add(prefix + "BackColor", static_cast<Panel&>(e).BackColor, IntegerCodec<Colour>{});
+      property("Picture", [](Element& x) -> auto& { return static_cast<Panel&>(x).picture; }, pictures);
+      property("BackColor", [](Element& x) -> auto& { return static_cast<Panel&>(x).BackColor; },
+               IntegerCodec<Colour>{});
       break;
     case ElementKind::Label:
-      Add(prefix + "Caption", static_cast<Label&>(e).Caption, TextCodec{});
-      Add(prefix + "ForeColor", static_cast<Label&>(e).ForeColor, IntegerCodec<Colour>{});
+      property("Caption", [](Element& x) -> auto& { return static_cast<Label&>(x).Caption; }, TextCodec{});
+      property("ForeColor", [](Element& x) -> auto& { return static_cast<Label&>(x).ForeColor; },
+               IntegerCodec<Colour>{});
       break;
     case ElementKind::Bar:
-      Add(prefix + "BackColor", static_cast<Bar&>(e).BackColor, IntegerCodec<Colour>{});
+      property("BackColor", [](Element& x) -> auto& { return static_cast<Bar&>(x).BackColor; },
+               IntegerCodec<Colour>{});
       break;
   }
 }
 
-void NameTable::AddTimer(Timer& timer) {
-  const std::string prefix = std::string(timer.name) + ".";
-  Add(prefix + "Interval", timer.Interval, IntegerCodec<std::int32_t>{});
-  Add(prefix + "Enabled", timer.Enabled, TruthCodec{});
+void NameTable::AddTimers() {
+  auto timer = [this](const std::string& name, Timer GameWindow::*member) {
+    Add(name + ".Interval", [member](GameWindow& g) -> auto& { return (g.*member).Interval; },
+        IntegerCodec<std::int32_t>{});
+    Add(name + ".Enabled", [member](GameWindow& g) -> auto& { return (g.*member).Enabled; }, TruthCodec{});
+  };
+  timer("Timer1", &GameWindow::Timer1);
+  timer("Timer2", &GameWindow::Timer2);
+  timer("Timer3", &GameWindow::Timer3);
 }
 
 const NamedValue* NameTable::Find(std::string_view name) const {

@@ -1,6 +1,7 @@
 #pragma once
 // Every game variable and every element property the logic uses, readable and writable by
 // the names the game's code uses: `gasCount`, `uvStepX(2)`, `player.Top`, `CO2(3).Visible`.
+// One table serves every game window: each entry knows where its value lives in any window.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -13,15 +14,21 @@ namespace skyscrub::trace {
 
 struct NamedValue {
   std::string name;
-  std::function<std::string()> read;              // the value as JSON
-  std::function<bool(std::string_view)> write;    // false when the text is no value of its type
+  std::function<std::string(GameWindow&)> read;                 // the value as JSON
+  std::function<bool(GameWindow&, std::string_view)> write;     // false when the text is no value of its type
 };
 
 class NameTable {
  public:
-  explicit NameTable(GameWindow& game);
-  NameTable(const NameTable&) = delete;
-  NameTable& operator=(const NameTable&) = delete;
+  // The table, built on first use.
+  static const NameTable& Get();
+
+  // Where an element is in any window: its place among the window's top-level elements,
+  // and among that panel's children (-1 for a top-level element).
+  struct Place {
+    std::int16_t top, child;
+    Element& In(GameWindow& game) const;
+  };
 
   // Nothing when no value has this name.
   const NamedValue* Find(std::string_view name) const;
@@ -29,17 +36,16 @@ class NameTable {
   const std::vector<NamedValue>& All() const { return values_; }
 
  private:
-  template <class Codec, class T>
-  void Add(std::string name, T& value, Codec codec);
-  template <class Codec, class T, std::size_t N>
-  void Add(std::string name, std::array<T, N>& values, Codec codec);
-  void AddVariables(GameVariables& v);
-  void AddElement(Element& element);
-  void AddTimer(Timer& timer);
+  NameTable();
+  template <class Locate, class Codec>
+  void Add(std::string name, Locate locate, Codec codec);
+  void AddVariables();
+  void AddElement(const Element& element, Place place);
+  void AddTimers();
 
   std::vector<NamedValue> values_;
   std::unordered_map<std::string_view, std::size_t> byName_;
-  std::unordered_map<std::string_view, const Image*> images_;  // pictures by their element's name
+  std::unordered_map<std::string_view, Place> pictureOwners_;  // elements designed with a picture
 };
 
 }  // namespace skyscrub::trace

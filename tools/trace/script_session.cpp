@@ -143,7 +143,7 @@ void Session::PrintEffects() {
 }
 
 bool Session::Deliver(Handler handler) {
-  if (Ended() || events_ >= limits_.maxEvents) return false;
+  if (Ended() || events_ >= limits_.maxEvents || (poked_ && !limits_.eventsAfterSet)) return false;
   ++events_;
   (game.*handler)();
   if (afterEvent) afterEvent();
@@ -271,26 +271,27 @@ Session::Error Session::Run(std::string_view args) {
 
 Session::Error Session::Set(std::string_view args) {
   const auto [name, value] = SplitWord(args);
-  const NamedValue* target = names_.Find(name);
+  const NamedValue* target = NameTable::Get().Find(name);
   if (!target) return "unknown name " + Quote(name);
-  if (!target->write(value)) return "bad value " + Quote(value) + " for " + std::string(name);
+  if (!target->write(game, value)) return "bad value " + Quote(value) + " for " + std::string(name);
+  poked_ = true;
   return std::nullopt;
 }
 
 Session::Error Session::Dump(std::string_view args) {
   std::vector<const NamedValue*> chosen;
   for (const std::string_view name : Words(args)) {
-    const NamedValue* value = names_.Find(name);
+    const NamedValue* value = NameTable::Get().Find(name);
     if (!value) return "unknown name " + Quote(name);
     chosen.push_back(value);
   }
   if (chosen.empty()) {
-    for (const NamedValue& value : names_.All()) chosen.push_back(&value);
+    for (const NamedValue& value : NameTable::Get().All()) chosen.push_back(&value);
   }
   std::string line = "{";
   for (const NamedValue* value : chosen) {
     if (line.size() > 1) line += ',';
-    line += JsonQuoted(value->name) + ":" + value->read();
+    line += JsonQuoted(value->name) + ":" + value->read(game);
   }
   out_ << line << "}\n";
   return std::nullopt;

@@ -16,9 +16,12 @@
 
 namespace skyscrub::trace {
 
-// Bounds a script's work, so that untrusted scripts finish (the fuzzer uses this).
+// Bounds what an untrusted script can make the game do (the fuzzer uses this).
 struct Limits {
   std::uint64_t maxEvents = std::numeric_limits<std::uint64_t>::max();
+  // After a `set` the state may be one no play can reach (an index past its array, a counter
+  // at its limit), where the game's own guarantees no longer hold; false delivers no further event.
+  bool eventsAfterSet = true;
 };
 
 class Session {
@@ -35,7 +38,6 @@ class Session {
 
   ScriptedPlatform system;
   GameWindow game{system.platform()};
-  const NameTable& names() const { return names_; }
   std::uint64_t Events() const { return events_; }
   // The program has ended: no further event reaches it.
   bool Ended() const { return game.Ended() || system.ended; }
@@ -74,9 +76,9 @@ class Session {
 
   std::ostream& out_;
   Limits limits_;
-  NameTable names_{game};
   TimerClock clock_{{&game.Timer1, &game.Timer2, &game.Timer3}};
   std::uint64_t events_ = 0;
+  bool poked_ = false;  // a `set` has written the state
 };
 
 // Runs a whole script. Returns the exit status: 0, or 2 after reporting the first bad line
