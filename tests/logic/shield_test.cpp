@@ -65,5 +65,32 @@ TEST_F(Shield, DestroyingAHiddenShipAgainRestartsTheBurstWhereTheShipIsNow) {
   ExpectDestroyedAt(340, 260);
 }
 
+// The ship's Top after the flight step, and whether the ground destroys it.
+struct GroundCase {
+  float top;
+  double speedY;
+  bool visible;
+  bool destroyed;
+};
+
+class Ground : public Shield, public ::testing::WithParamInterface<GroundCase> {};
+
+TEST_P(Ground, DestroysAVisibleShipOnceItsTopIsAbove550WhateverTheShield) {
+  const GroundCase& c = GetParam();
+  game.gravity = 0;
+  game.speedX = 0;
+  game.speedY = c.speedY;
+  game.player.Top = c.top;
+  game.player.Visible = c.visible;
+  game.Shield.Width = 61;
+  game.FlyShip();
+  EXPECT_EQ(game.dying.Visible, c.destroyed);
+  EXPECT_EQ(game.Shield.Width, c.destroyed ? 125 : 61);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Ground,
+                         ::testing::Values(GroundCase{548, 2, true, false}, GroundCase{548, 2.1, true, true},
+                                           GroundCase{560, 2, false, false}));
+
 }  // namespace
 }  // namespace skyscrub
