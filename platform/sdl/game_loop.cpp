@@ -121,10 +121,14 @@ void GameLoop::DrawIfChanged() {
     SDL_GetMouseState(&x, &y);
     ShowCursorFor(static_cast<float>(x), static_cast<float>(y));  // a panel may have come or gone under it
   }
+  DrawNow();
+}
+
+void GameLoop::DrawNow() {
   scene_.Draw(game_);
   SDL_RenderPresent(renderer_);
-  lastFrame_ = now;
-  drawnFingerprint_ = fingerprint;
+  lastFrame_ = Now();
+  drawnFingerprint_ = SceneFingerprint(game_);
   mustDraw_ = false;
 }
 

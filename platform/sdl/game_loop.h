@@ -19,6 +19,8 @@ class GameLoop {
 
   // Returns once the game has ended.
   void Run();
+  // Draws the scene as it stands, whether or not it changed.
+  void DrawNow();
 
  private:
   using Micros = TimerSchedule::Micros;

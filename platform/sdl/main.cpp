@@ -54,6 +54,7 @@ int RunGame() {
   SdlPlatform system(window.get());
   GameWindow game(system.platform);
   GameLoop loop(game, system.frame, window.get(), renderer.get());
+  system.messages.beforeShowing = [&loop] { loop.DrawNow(); };
   game.Form_Load();
   SDL_ShowWindow(window.get());
   SDL_RaiseWindow(window.get());

@@ -21,8 +21,11 @@ MessageAnswer SdlMessageBoxes::Show(std::string_view title, std::string_view tex
                                isOk ? 1 : 2,
                                isOk ? ok : yesNo,
                                nullptr};
+  if (beforeShowing) beforeShowing();
   int pressed = -1;
-  if (SDL_ShowMessageBox(&box, &pressed) != 0 || pressed < 0) return fallback;
+  const int failed = SDL_ShowMessageBox(&box, &pressed);
+  SDL_RaiseWindow(window_);  // the keyboard goes back to the game
+  if (failed != 0 || pressed < 0) return fallback;
   return static_cast<MessageAnswer>(pressed);
 }
 

@@ -2,6 +2,8 @@
 // Modal message boxes over the game window, without an icon.
 #include <SDL.h>
 
+#include <functional>
+
 #include "platform/platform.h"
 
 namespace skyscrub::sdl {
@@ -11,6 +13,10 @@ class SdlMessageBoxes final : public MessageBoxes {
   explicit SdlMessageBoxes(SDL_Window* window) : window_(window) {}
   // A box that cannot be shown, or is closed without a choice, answers OK or No.
   MessageAnswer Show(std::string_view title, std::string_view text, MessageButtons buttons) override;
+
+  // Brings the window up to date before a box covers it: while the box waits for the player,
+  // the game behind it shows its current state.
+  std::function<void()> beforeShowing;
 
  private:
   SDL_Window* window_;

@@ -27,10 +27,11 @@ need_tools() {
   done
 }
 
-# An X server of its own on a free display number, 800 x 600 like the game's canvas.
+# An X server of its own on a free display number, with one screen mode: $1, by default
+# 800x600 like the game's canvas.
 start_x_server() {
   need_tools Xvfb
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   local tries
   for tries in $(seq 100); do
