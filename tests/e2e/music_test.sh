@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The title music is heard when music is on and nothing sounds when it is off, as SDL's disk
-# audio driver records it; SIGTERM and SIGINT end the game normally.
+# The title music is heard when music is on and nothing sounds when it is off, while shots are
+# heard with sound on, as SDL's disk audio driver records it; SIGTERM and SIGINT end the game
+# normally.
 # Usage: music_test.sh GAME_FOLDER
 source "$(dirname "$0")/game_session.sh"
 readonly GAME_FOLDER=$1
@@ -11,21 +12,42 @@ need_tools xdotool
   { echo "skipped: no General MIDI sound font"; exit "$SKIP"; }
 start_x_server
 
-# Runs the title screen for two seconds with the given settings, ends it by signal $2,
-# and prints how many bytes of the recorded audio are not silence.
+# Bytes of recorded audio that are not silence, from byte $1 (default 0) to byte $2 (default the end).
 audible_bytes() {
-  copy_game "$GAME_FOLDER" "$1"
-  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SESSION_DIR/audio.raw" start_game
-  sleep 2
-  kill "-$2" "$GAME_PID"
-  expect_clean_exit
-  [[ -s $SESSION_DIR/audio.raw ]] || fail "no audio was written"
-  tr -d '\000' <"$SESSION_DIR/audio.raw" | wc -c
-  rm -rf "$GAME_DIR" "$SESSION_DIR/audio.raw"
+  local from=${1:-0} to=${2:-$(stat -c %s "$SESSION_DIR/audio.raw")}
+  head -c "$to" "$SESSION_DIR/audio.raw" | tail -c "+$((from + 1))" | tr -d '\000' | wc -c
 }
 
-on=$(audible_bytes '10\r\n1\r\n1\r\n' TERM)
+# Starts the game with the given settings, recording its audio.
+start_recorded_game() {
+  rm -rf "$GAME_DIR" "$SESSION_DIR/audio.raw"
+  copy_game "$GAME_FOLDER" "$1"
+  SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SESSION_DIR/audio.raw" start_game
+}
+
+# Music on: the title music sounds; SIGTERM closes the game normally.
+GAME_DIR=$SESSION_DIR/game
+start_recorded_game '10\r\n1\r\n1\r\n'
+sleep 2
+kill -TERM "$GAME_PID"
+expect_clean_exit
+on=$(audible_bytes)
 [[ $on -gt 10000 ]] || fail "music on, but the title music is silent ($on bytes of sound)"
-off=$(audible_bytes '10\r\n1\r\n0\r\n' INT)
-[[ $off -eq 0 ]] || fail "music off, yet $off bytes of sound were played"
-echo "passed: title music audible when on ($on bytes), silent when off"
+
+# Music off, effects on: silence on the title screen, then shots in a game; SIGINT closes it.
+start_recorded_game '10\r\n1\r\n0\r\n'
+sleep 2
+title_end=$(stat -c %s "$SESSION_DIR/audio.raw")
+title=$(audible_bytes 0 "$title_end")
+[[ $title -eq 0 ]] || fail "music off, yet $title bytes of sound were played on the title screen"
+xdotool mousemove 570 500 click 1
+sleep 0.5
+xdotool mousemove 700 550 click 1
+sleep 0.3
+hold_key z
+sleep 0.5
+kill -INT "$GAME_PID"
+expect_clean_exit
+shots=$(audible_bytes "$title_end")
+[[ $shots -gt 1000 ]] || fail "sound on, but the shots were silent"
+echo "passed: title music audible when on ($on bytes), silent when off; shots audible ($shots bytes)"
