@@ -26,6 +26,13 @@ int RunDue(TimerSchedule& schedule, Micros now, const std::function<void(std::si
   return ticks;
 }
 
+// One enabled timer with its schedule, started at time 0.
+struct OneTimer {
+  explicit OneTimer(std::int32_t interval) : timer{"Timer1", interval, true}, schedule({&timer}) { schedule.Observe(0); }
+  Timer timer;
+  TimerSchedule schedule;
+};
+
 enum class Waking { AtEachDueTime, EveryFrame, Irregularly };
 
 struct RhythmCase {
@@ -37,9 +44,8 @@ class TimerRhythm : public ::testing::TestWithParam<RhythmCase> {};
 
 TEST_P(TimerRhythm, TenSecondsGiveOneTickPerInterval) {
   const auto [interval, waking] = GetParam();
-  Timer timer{"Timer1", interval, true};
-  TimerSchedule schedule({&timer});
-  schedule.Observe(0);
+  OneTimer one(interval);
+  TimerSchedule& schedule = one.schedule;
   std::mt19937 random(7);
   std::uniform_int_distribution<Micros> gap(300, 7 * kMs);
   constexpr Micros kEnd = 10'000 * kMs;
@@ -74,9 +80,8 @@ class AfterAStall : public ::testing::TestWithParam<StallCase> {};
 
 TEST_P(AfterAStall, CatchesUpAQuarterSecondAtMost) {
   const auto [interval, expected] = GetParam();
-  Timer timer{"Timer1", interval, true};
-  TimerSchedule schedule({&timer});
-  schedule.Observe(0);
+  OneTimer one(interval);
+  TimerSchedule& schedule = one.schedule;
   Micros now = 0;
   for (; now < 1'000 * kMs; now += kMs) RunDue(schedule, now);
   now += 3'000 * kMs;  // the machine stalls for three seconds
@@ -123,13 +128,11 @@ TEST(TimerSchedule, DueTicksRunEarliestFirstInTheGivenOrderOnTies) {
 }
 
 TEST(TimerSchedule, ANewIntervalRestartsTheTimer) {
-  Timer timer{"Timer1", 10, true};
-  TimerSchedule schedule({&timer});
-  schedule.Observe(0);
-  EXPECT_EQ(RunDue(schedule, 15 * kMs), 1);
-  timer.Interval = 50;
-  schedule.Observe(15 * kMs);
-  EXPECT_EQ(schedule.NextDue(), 65 * kMs);
+  OneTimer one(10);
+  EXPECT_EQ(RunDue(one.schedule, 15 * kMs), 1);
+  one.timer.Interval = 50;
+  one.schedule.Observe(15 * kMs);
+  EXPECT_EQ(one.schedule.NextDue(), 65 * kMs);
 }
 
 TEST(TimerSchedule, OffOrZeroIntervalTimersNeverFallDue) {
