@@ -70,13 +70,18 @@ class FrameFlip : public Animation, public ::testing::WithParamInterface<FlipCas
     }
     return game.dying;
   }
+
+  Picture& Prepare(bool visible) {
+    Picture& sprite = Target(GetParam());
+    sprite.Visible = visible;
+    sprite.TakePicture(game.*GetParam().before);
+    return sprite;
+  }
 };
 
 TEST_P(FrameFlip, EachPhaseGivesItsFrame) {
   const FlipCase& c = GetParam();
-  Picture& sprite = Target(c);
-  sprite.Visible = true;
-  sprite.TakePicture(game.*c.before);
+  Picture& sprite = Prepare(true);
   RunPhaseA();
   EXPECT_TRUE(sprite.Shows(game.*c.afterPhaseA)) << "phase A";
   RunPhaseB();
@@ -84,13 +89,10 @@ TEST_P(FrameFlip, EachPhaseGivesItsFrame) {
 }
 
 TEST_P(FrameFlip, HiddenSpritesKeepTheirPicture) {
-  const FlipCase& c = GetParam();
-  Picture& sprite = Target(c);
-  sprite.Visible = false;
-  sprite.TakePicture(game.*c.before);
+  Picture& sprite = Prepare(false);
   RunPhaseA();
   RunPhaseB();
-  EXPECT_TRUE(sprite.Shows(game.*c.before));
+  EXPECT_TRUE(sprite.Shows(game.*GetParam().before));
 }
 
 const FlipCase kFlips[] = {
