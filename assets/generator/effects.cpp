@@ -52,6 +52,7 @@ Samples ExplosionEffect() {
   Thump(out, 0.4, 140, 40, 0.9F);
   Normalise(out, 0);
   Drive(out, 2.5F);
+  FadeOut(out, 0.02);
   Normalise(out, -3);
   return out;
 }
@@ -71,6 +72,7 @@ Samples ShotEffect() {
     const double env = std::min(1.0, t / 0.002) * std::exp(-t / 0.06);
     out[i] = static_cast<float>(env) * tone.Step(zap + 0.5F * click, 5000);
   }
+  FadeOut(out, 0.02);
   Normalise(out, -3);
   return out;
 }
@@ -93,6 +95,7 @@ Samples DeathEffect() {
   Blast(out, static_cast<std::size_t>(0.85 * kSampleRate), 1.05, 0.3, 5000, 150, 4321, 1.1F);
   Normalise(out, 0);
   Drive(out, 2);
+  FadeOut(out, 0.02);
   Normalise(out, -3);
   return out;
 }

@@ -93,6 +93,7 @@ Samples Render(const Jingle& jingle) {
     Play(out, line.voice, Notes(line.notes, 0, line.velocity), jingle.beatsPerMinute, line.gain);
   out.resize(static_cast<std::size_t>(jingle.lengthBeats * 60 / jingle.beatsPerMinute * kSampleRate), 0);
   AddReverb(out, jingle.reverb);
+  FadeOut(out, 0.3);
   Normalise(out, -1);  // wave music plays at the music volume, so it is mastered hotter than the effects
   return out;
 }
@@ -113,7 +114,7 @@ MidiPiece TitleTheme() {
       {"Flute", 0, kFlute, 100, 70, 60, Notes(melody, 0, 92)},
       {"Harp", 1, kHarp, 85, 40, 50, Figure(chords, {0, 7, 12, 16, 19, 16, 12, 7}, 0.5, 1, 70)},
       {"Pad", 2, kWarmPad, 70, 88, 70, Pads(chords, 58)},
-      {"Bass", 3, kAcousticBass, 95, 64, 20, Figure(chords, {0, -1, -1, -1, -1, -1, -1, -1, 7, -1, -1, -1, -1, -1, 5, -1}, 0.25, 0, 88, 1.5)},
+      {"Bass", 3, kAcousticBass, 95, 64, 20, Figure(chords, {0, -1, 7, -1}, 1, 0, 88, 2)},
   };
   return piece;
 }

@@ -165,6 +165,12 @@ void Normalise(Samples& samples, float peakDbfs) {
   for (float& s : samples) s *= gain;
 }
 
+void FadeOut(Samples& samples, double seconds) {
+  const std::size_t count = std::min(samples.size(), static_cast<std::size_t>(seconds * kSampleRate));
+  for (std::size_t i = 0; i < count; ++i)
+    samples[samples.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(count);
+}
+
 Samples Seconds(double seconds) { return Samples(static_cast<std::size_t>(seconds * kSampleRate), 0); }
 
 bool SaveWave(const Samples& samples, const std::string& path) {

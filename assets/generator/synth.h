@@ -44,6 +44,7 @@ void Play(Samples& out, Voice voice, const std::vector<Note>& notes, double beat
 
 void AddReverb(Samples& samples, float wet);   // a small hall
 void Normalise(Samples& samples, float peakDbfs);
+void FadeOut(Samples& samples, double seconds);  // so a sound never ends in a click
 Samples Seconds(double seconds);              // silence of that length
 
 // 16-bit mono PCM wave file; false when it cannot be written.
