@@ -24,13 +24,10 @@ constexpr std::array<const char*, 4> kScreens{"1024 768", "800 600", "1280 1024"
 
 }  // namespace
 
-// splitmix64: the same numbers on every machine and library.
+// The game's own random source: the same numbers on every machine and library.
 std::uint64_t RandomPlayer::Below(std::uint64_t n) {
-  state_ += 0x9E3779B97F4A7C15ull;
-  std::uint64_t z = state_;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  return (z ^ (z >> 31)) % n;
+  const auto pick = static_cast<std::uint64_t>(static_cast<double>(random_.Next()) * static_cast<double>(n));
+  return pick < n ? pick : n - 1;
 }
 
 std::vector<std::string> RandomPlayer::Opening() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game/game_window.h"
+#include "game/state/random.h"
 
 namespace skyscrub::soak {
 
@@ -24,7 +25,7 @@ enum class Plan : std::uint8_t {
 
 class RandomPlayer {
  public:
-  explicit RandomPlayer(std::uint64_t seed) : state_(seed) {}
+  explicit RandomPlayer(std::uint64_t seed) { random_.Seed(seed); }
 
   // The lines that set up a session: seed, settings, screen, display test and answers, load.
   std::vector<std::string> Opening();
@@ -43,7 +44,7 @@ class RandomPlayer {
   std::string HeldKeys(const GameWindow& game);
   std::vector<std::string> Pokes(const GameWindow& game);
 
-  std::uint64_t state_;
+  Random random_;
   Plan plan_ = Plan::Play;
   int gamesLeft_ = 0;
   std::int64_t planTicks_ = 0;  // ticks until the plan's next move (poke or quit)
