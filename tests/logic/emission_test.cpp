@@ -131,20 +131,37 @@ TEST_F(Emission, AfterTheQuotaNothingIsReleased) {
   EXPECT_FALSE(game.WinScreen.Visible);
 }
 
-// The last molecule goes in the tick in which the gas clock has just fired; the clock fires
-// again 64 ticks later (interval 63 + 1) and finds the sky clear. CFCs do not matter.
-TEST_F(Emission, WinComesAtTheNextGasClockAfterTheLastMolecule) {
-  game.gasDestroyed = 300;
+// The last molecule is shot in the very tick in which the gas clock fires and finds it still
+// there; the clock fires again 64 ticks later (interval 63 + 1) and finds the sky clear.
+// A CFC still in the air does not matter.
+TEST_F(Emission, WinComesUpTo64TicksAfterTheLastMolecule) {
+  game.gasDestroyed = 299;
   game.quotaReached = kTrue;
   game.gasInterval = 63;
-  game.gasTimer = 0;
+  game.gasTimer = 63;
+  Picture& last = game.CO2[4];
+  last.TakePicture(game.picCO2);
+  last.Visible = true;
+  last.Left = 600;
+  last.Top = 300;
+  last.Width = last.Height = 20;
+  game.gasCount = 1;
+  game.bullet[0].Visible = true;
+  game.bullet[0].Left = 590;  // the bullet step of the first tick brings it onto the molecule
+  game.bullet[0].Top = 300;
+  game.bulletSpeed[0] = 10;
   game.CFC[0].Visible = true;
   game.CFC[0].Top = 400;
+
+  Tick();
+  ASSERT_EQ(game.gasCount, 0);
+  EXPECT_EQ(game.gasTimer, 0);
   Tick(63);
   EXPECT_FALSE(game.WinScreen.Visible);
   EXPECT_TRUE(game.Timer1.Enabled);
   Tick();
   EXPECT_TRUE(game.WinScreen.Visible);
+  EXPECT_TRUE(game.CFC[0].Visible);
   EXPECT_FALSE(game.Timer1.Enabled);
   EXPECT_FALSE(game.Timer2.Enabled);
   EXPECT_TRUE(game.Timer3.Enabled);
