@@ -61,17 +61,18 @@ start_game() {
     fail "no Aerolith window appeared: $(cat "$SESSION_DIR/game.log")"
 }
 
+# Waits (5 s at most) for the game to end; its exit status goes into GAME_STATUS.
+await_game_end() {
+  timeout 5 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end"
+  GAME_STATUS=0
+  wait "$GAME_PID" || GAME_STATUS=$?
+  GAME_PID=""
+}
+
 # Waits for the game to end by itself and checks it ended with status 0.
 expect_clean_exit() {
-  local status=0 waited
-  for waited in $(seq 100); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
-  wait "$GAME_PID" || status=$?
-  GAME_PID=""
-  [[ $status -eq 0 ]] || fail "the game ended with status $status: $(cat "$SESSION_DIR/game.log")"
+  await_game_end
+  [[ $GAME_STATUS -eq 0 ]] || fail "the game ended with status $GAME_STATUS: $(cat "$SESSION_DIR/game.log")"
 }
 
 # Holds a key long enough for the game's polls to see it.
