@@ -111,10 +111,10 @@ MidiPiece TitleTheme() {
   piece.beatsPerMinute = 100;
   piece.lengthBeats = 4.0 * static_cast<double>(chords.size());
   piece.parts = {
-      {"Flute", 0, kFlute, 100, 70, 60, Notes(melody, 0, 92)},
-      {"Harp", 1, kHarp, 85, 40, 50, Figure(chords, {0, 7, 12, 16, 19, 16, 12, 7}, 0.5, 1, 70)},
-      {"Pad", 2, kWarmPad, 70, 88, 70, Pads(chords, 58)},
-      {"Bass", 3, kAcousticBass, 95, 64, 20, Figure(chords, {0, -1, 7, -1}, 1, 0, 88, 2)},
+      {"Flute", 0, kFlute, 96, 70, 60, Notes(melody, 0, 100)},
+      {"Harp", 1, kHarp, 82, 40, 50, Figure(chords, {0, 7, 12, 16, 19, 16, 12, 7}, 0.5, 1, 78)},
+      {"Pad", 2, kWarmPad, 62, 88, 70, Pads(chords, 60)},
+      {"Bass", 3, kAcousticBass, 90, 64, 20, Figure(chords, {0, -1, 7, -1}, 1, 0, 96, 2)},
   };
   return piece;
 }
