@@ -228,8 +228,9 @@ Image Burst(BurstColour colour, int frame) {
 Image Sparkle(int frame) {
   Sprite sp(32, 1);
   const Point c = sp.P(16, 16);
-  const float big = frame == 1 ? 11 : 8.5F;
-  const float turn = frame == 1 ? 0 : kPi / 4;
+  // The second frame is a smaller, tilted twinkle of the first.
+  const float big = frame == 1 ? 11 : 7.5F;
+  const float turn = frame == 1 ? 0 : kPi / 12;
   Glow(sp.image, Circle(c, 3.5F), 5, Hex(0xFF4FC3, 0.6F));
   const Shape small = Star(c, 4, big * 0.6F, 1.8F, turn + kPi / 4);
   const Shape large = Star(c, 4, big, 2.6F, turn);
