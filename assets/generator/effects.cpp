@@ -39,9 +39,33 @@ void Thump(Samples& out, double seconds, double high, double low, float gain) {
   }
 }
 
-// Soft saturation: louder body without a higher peak.
-void Drive(Samples& out, float amount) {
-  for (float& s : out) s = std::tanh(amount * s);
+// Two oscillators a fixed ratio apart, gliding along `pitch` (Hz at time t) and shaped by
+// `level` (0..1 at time t), through a low-pass.
+template <typename Pitch, typename Level>
+void Glide(Samples& out, double seconds, Pitch pitch, Level level, double ratio, bool squareFirst, double cutoff, float gain) {
+  const auto count = static_cast<std::size_t>(seconds * kSampleRate);
+  if (out.size() < count) out.resize(count, 0);
+  LowPass tone;
+  double phase = 0, phase2 = 0.25;
+  for (std::size_t i = 0; i < count; ++i) {
+    const double t = static_cast<double>(i) / kSampleRate;
+    const double f = pitch(t), dt = f / kSampleRate;
+    phase = std::fmod(phase + dt, 1.0);
+    phase2 = std::fmod(phase2 + dt * ratio, 1.0);
+    const float first = squareFirst ? Square(phase, dt) : Saw(phase, dt);
+    out[i] += gain * static_cast<float>(level(t)) * tone.Step(0.55F * first + 0.45F * Saw(phase2, dt * ratio), cutoff);
+  }
+}
+
+// The last touch of every effect: optional soft saturation (a louder body without a higher
+// peak), a fade so it never ends in a click, and the common peak level.
+void Master(Samples& out, float drive) {
+  if (drive > 0) {
+    Normalise(out, 0);
+    for (float& s : out) s = std::tanh(drive * s);
+  }
+  FadeOut(out, 0.02);
+  Normalise(out, -3);
 }
 
 }  // namespace
@@ -50,53 +74,28 @@ Samples ExplosionEffect() {
   Samples out = Seconds(0.75);
   Blast(out, 0, 0.75, 0.16, 7000, 250, 1234, 1.0F);
   Thump(out, 0.4, 140, 40, 0.9F);
-  Normalise(out, 0);
-  Drive(out, 2.5F);
-  FadeOut(out, 0.02);
-  Normalise(out, -3);
+  Master(out, 2.5F);
   return out;
 }
 
 Samples ShotEffect() {
   Samples out = Seconds(0.2);
-  LowPass tone;
-  WhiteNoise noise(77);
-  double phase = 0, phase2 = 0.25;
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    const double t = static_cast<double>(i) / kSampleRate;
-    const double f = 260 + 1500 * std::exp(-t / 0.045);
-    phase = std::fmod(phase + f / kSampleRate, 1.0);
-    phase2 = std::fmod(phase2 + f * 1.5 / kSampleRate, 1.0);
-    const float zap = 0.6F * Square(phase, f / kSampleRate) + 0.4F * Saw(phase2, f * 1.5 / kSampleRate);
-    const float click = noise.Next() * static_cast<float>(std::exp(-t / 0.004));
-    const double env = std::min(1.0, t / 0.002) * std::exp(-t / 0.06);
-    out[i] = static_cast<float>(env) * tone.Step(zap + 0.5F * click, 5000);
-  }
-  FadeOut(out, 0.02);
-  Normalise(out, -3);
+  // A square and a saw a fifth above, diving fast, with a click of noise at the start.
+  Glide(out, 0.2, [](double t) { return 260 + 1500 * std::exp(-t / 0.045); },
+        [](double t) { return std::min(1.0, t / 0.002) * std::exp(-t / 0.06); }, 1.5, true, 5000, 1.0F);
+  Blast(out, 0, 0.03, 0.004, 9000, 5000, 77, 0.35F);
+  Master(out, 0);
   return out;
 }
 
 Samples DeathEffect() {
   Samples out = Seconds(1.9);
-  // The wail: two detuned saws sliding down with a fast wobble, fading as it falls.
-  LowPass tone;
-  double phase = 0, phase2 = 0.5;
-  const auto wail = static_cast<std::size_t>(1.1 * kSampleRate);
-  for (std::size_t i = 0; i < wail; ++i) {
-    const double t = static_cast<double>(i) / kSampleRate;
-    const double f = 880 * std::pow(2.0, -3.6 * t / 1.1) * (1 + 0.04 * std::sin(kTau * 11 * t));
-    phase = std::fmod(phase + f / kSampleRate, 1.0);
-    phase2 = std::fmod(phase2 + f * 1.01 / kSampleRate, 1.0);
-    const double env = std::min(1.0, t / 0.01) * (t < 0.8 ? 1 : std::exp(-(t - 0.8) / 0.12));
-    out[i] += 0.55F * static_cast<float>(env) * tone.Step(Saw(phase, f / kSampleRate) + Saw(phase2, f * 1.01 / kSampleRate), 3000);
-  }
+  // The wail: two detuned saws sliding down three octaves with a fast wobble.
+  Glide(out, 1.1, [](double t) { return 880 * std::pow(2.0, -3.6 * t / 1.1) * (1 + 0.04 * std::sin(kTau * 11 * t)); },
+        [](double t) { return std::min(1.0, t / 0.01) * (t < 0.8 ? 1 : std::exp(-(t - 0.8) / 0.12)); }, 1.01, false, 3000, 1.0F);
   // The ship goes up just as the wail bottoms out.
   Blast(out, static_cast<std::size_t>(0.85 * kSampleRate), 1.05, 0.3, 5000, 150, 4321, 1.1F);
-  Normalise(out, 0);
-  Drive(out, 2);
-  FadeOut(out, 0.02);
-  Normalise(out, -3);
+  Master(out, 2);
   return out;
 }
 
