@@ -46,7 +46,7 @@ VoiceShape ShapeOf(Voice voice) {
 }
 
 // One sample of `voice` at time t into the note (seconds).
-float Sample(Voice voice, double t, double f, double& phase, LowPass& filter, WhiteNoise& noise, double length) {
+float Sample(Voice voice, double t, double f, double& phase, LowPass& filter, WhiteNoise& noise) {
   const double dt = f / kSampleRate;
   switch (voice) {
     case Voice::Brass: {
@@ -77,7 +77,6 @@ float Sample(Voice voice, double t, double f, double& phase, LowPass& filter, Wh
       return hiss - filter.Step(hiss, 5000);  // only the high part of the noise
     }
   }
-  (void)length;
   return 0;
 }
 
@@ -120,7 +119,7 @@ void Play(Samples& out, Voice voice, const Note& note, double bpm, float gain) {
   for (std::size_t i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / kSampleRate;
     const float env = Envelope(t, length, shape.attack, shape.decay, shape.sustain, shape.release);
-    out[first + i] += loudness * env * Sample(voice, t, f, phase, filter, noise, length);
+    out[first + i] += loudness * env * Sample(voice, t, f, phase, filter, noise);
     phase = std::fmod(phase + f / kSampleRate, 1.0);
     if (phase < 0) phase += 1;
   }
