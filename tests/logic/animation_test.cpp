@@ -47,6 +47,21 @@ TEST_F(Animation, PhaseAOnTheFifthCallPhaseBOnTheTenthThenEveryEleven) {
   EXPECT_EQ(phaseB, (std::vector<int>{10, 21, 32}));
 }
 
+using AnimationInAGame = GameFixture;
+
+TEST_F(AnimationInAGame, FirstPhaseAOnTheFifthTickAndFirstPhaseBOnTheTenth) {
+  // The starting molecules show picCO2: phase A turns odd slots bold, phase B even ones.
+  StartGame();
+  int firstA = 0, firstB = 0;
+  for (int tick = 1; tick <= 12; ++tick) {
+    game.Timer1_Timer();
+    if (!firstA && game.CO2[1].Shows(game.Co2b)) firstA = tick;
+    if (!firstB && game.CO2[0].Shows(game.Co2b)) firstB = tick;
+  }
+  EXPECT_EQ(firstA, 5);
+  EXPECT_EQ(firstB, 10);
+}
+
 // Which sprite, what it shows before, and what each phase gives it.
 enum class Sprite { Burst, Gas, Shot, Dying };
 
