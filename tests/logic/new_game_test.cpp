@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "support/game_fixture.h"
+#include "support/game_values.h"
 
 namespace skyscrub {
 namespace {
@@ -12,25 +13,9 @@ class NewGame : public GameFixture {
  protected:
   // Every variable a new game sets, by name (random draws aside).
   std::map<std::string, double> NewGameValues() const {
-    std::map<std::string, double> v{
-        {"quotaReached", game.quotaReached}, {"gasCount", game.gasCount},
-        {"ch4Odds", game.ch4Odds},           {"cfcTimer", game.cfcTimer},
-        {"cfcInterval", game.cfcInterval},   {"gasTimer", game.gasTimer},
-        {"gasInterval", game.gasInterval},   {"soundHold", game.soundHold},
-        {"gameOverPending", game.gameOverPending}, {"gameOverTimer", game.gameOverTimer},
-        {"gasDestroyed", game.gasDestroyed}, {"lastGasIndex", game.lastGasIndex},
-        {"lives", game.lives},               {"animTick", game.animTick},
-        {"reloadTicks", game.reloadTicks},   {"canFire", game.canFire},
-        {"dragX", game.dragX},               {"speedX", game.speedX},
-        {"speedY", game.speedY},             {"gravity", game.gravity},
-        {"engineExhausted", game.engineExhausted},
-    };
-    for (int i = 0; i < 3; ++i) {
-      v["cfcDrift(" + std::to_string(i) + ")"] = game.cfcDrift[i];
-      v["uvStepY(" + std::to_string(i) + ")"] = game.uvStepY[i];
-    }
-    for (int i = 0; i <= 8; ++i) v["gasGrowing(" + std::to_string(i) + ")"] = game.gasGrowing[i];
-    return v;
+    std::map<std::string, double> values = GameVariableValues(game);
+    std::erase_if(values, [](const auto& entry) { return !Expected().contains(entry.first); });
+    return values;
   }
 
   static std::map<std::string, double> Expected() {
