@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ranges>
+#include <vector>
 
 namespace skyscrub::sdl {
 
@@ -19,6 +19,14 @@ int Round(float v) { return static_cast<int>(std::lround(v)); }
 // The whole pixels a box covers, as the toolkit rounds positions and sizes.
 SDL_Rect Pixels(SDL_FRect box) { return {Round(box.x), Round(box.y), Round(box.w), Round(box.h)}; }
 
+// Calls `draw` for each visible element of a front-to-back list, the backmost first.
+template <typename Draw>
+void BackToFront(const std::vector<Element*>& frontToBack, Draw draw) {
+  for (auto e = frontToBack.rbegin(); e != frontToBack.rend(); ++e) {
+    if ((*e)->Visible) draw(**e);
+  }
+}
+
 }  // namespace
 
 void SceneRenderer::SetColour(Colour colour) {
@@ -31,14 +39,13 @@ void SceneRenderer::Draw(const Scene& scene) {
   SetColour(scene.Form1.BackColor);
   SDL_RenderClear(renderer_);
   DrawImage(scene.Form1.picture, {0, 0, scene.Form1.Width, scene.Form1.Height}, false);
-  for (const Element* e : scene.FrontToBack() | std::views::reverse) {
-    if (!e->Visible) continue;
-    if (e->kind == ElementKind::Panel) {
-      DrawPanel(static_cast<const Panel&>(*e));
+  BackToFront(scene.FrontToBack(), [this](const Element& e) {
+    if (e.kind == ElementKind::Panel) {
+      DrawPanel(static_cast<const Panel&>(e));
     } else {
-      DrawElement(*e, {0, 0});
+      DrawElement(e, {0, 0});
     }
-  }
+  });
 }
 
 void SceneRenderer::DrawPanel(const Panel& panel) {
@@ -51,9 +58,7 @@ void SceneRenderer::DrawPanel(const Panel& panel) {
     SDL_RenderFillRect(renderer_, &clip);
   }
   DrawImage(panel.picture, box, false);
-  for (const Element* child : panel.children | std::views::reverse) {
-    if (child->Visible) DrawElement(*child, {box.x, box.y});
-  }
+  BackToFront(panel.children, [this, &box](const Element& child) { DrawElement(child, {box.x, box.y}); });
   SDL_RenderSetClipRect(renderer_, nullptr);
 }
 
