@@ -11,6 +11,10 @@ if(SKYSCRUB_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     message(FATAL_ERROR "SKYSCRUB_FUZZ needs clang (CXX=clang++)")
   endif()
+  # The sanitizer runtime also serves the coverage hooks of the programs that are not fuzzers.
+  if(NOT SKYSCRUB_SANITIZE)
+    message(FATAL_ERROR "SKYSCRUB_FUZZ goes with SKYSCRUB_SANITIZE=ON")
+  endif()
   # Coverage for libFuzzer in every library the fuzzers link; only the fuzzers link libFuzzer itself.
   add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
