@@ -125,9 +125,9 @@ void GameLoop::DrawIfChanged() {
 }
 
 void GameLoop::DrawNow() {
+  lastFrame_ = Now();  // frames keep the display's pace whatever drawing them takes
   scene_.Draw(game_);
   SDL_RenderPresent(renderer_);
-  lastFrame_ = Now();
   drawnFingerprint_ = SceneFingerprint(game_);
   mustDraw_ = false;
 }
