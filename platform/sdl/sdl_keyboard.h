@@ -1,5 +1,7 @@
 #pragma once
 // Key states straight from SDL's keyboard state at the moment of the query.
+#include <SDL.h>
+
 #include "platform/platform.h"
 
 namespace skyscrub::sdl {
@@ -7,6 +9,9 @@ namespace skyscrub::sdl {
 class SdlKeyboard final : public Keyboard {
  public:
   std::int16_t GetKeyState(Key key) override;
+
+ private:
+  Uint64 lastPump_ = 0;  // performance-counter time of the last look at the system's events
 };
 
 }  // namespace skyscrub::sdl
