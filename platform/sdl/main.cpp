@@ -60,6 +60,7 @@ int RunGame() {
   SDL_RaiseWindow(window.get());
   game.Form_Activate();
   loop.Run();
+  StopGuardingWindow();
   return 0;
 }
 

@@ -39,6 +39,8 @@ void InstallStopAndCrashHandlers(SDL_Window* window) {
   for (int crash : {SIGSEGV, SIGABRT, SIGBUS, SIGFPE, SIGILL}) Install(crash, OnCrash, SA_RESETHAND | SA_NODEFER);
 }
 
+void StopGuardingWindow() { guardedWindow = nullptr; }
+
 bool StopRequested() { return stopRequested != 0; }
 
 }  // namespace skyscrub::sdl

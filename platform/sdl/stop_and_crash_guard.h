@@ -8,6 +8,9 @@ namespace skyscrub::sdl {
 
 void InstallStopAndCrashHandlers(SDL_Window* window);
 
+// From here on a crash has no window to return to the desktop (it is about to be destroyed).
+void StopGuardingWindow();
+
 // True once SIGINT or SIGTERM has arrived.
 bool StopRequested();
 
