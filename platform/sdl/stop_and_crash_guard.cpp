@@ -2,6 +2,7 @@
 
 #include <signal.h>
 
+#include <atomic>
 #include <csignal>
 #include <initializer_list>
 
@@ -10,15 +11,14 @@ namespace skyscrub::sdl {
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
-SDL_Window* guardedWindow = nullptr;
+std::atomic<SDL_Window*> guardedWindow{nullptr};  // lock-free, so safe to read in a handler
 
 void OnStop(int) { stopRequested = 1; }
 
 // Runs once (the handler resets itself): back to the desktop mode, then die as the signal says.
 void OnCrash(int signal) {
-  if (guardedWindow != nullptr && (SDL_GetWindowFlags(guardedWindow) & SDL_WINDOW_FULLSCREEN) != 0) {
-    SDL_SetWindowFullscreen(guardedWindow, 0);
-  }
+  SDL_Window* window = guardedWindow.load();
+  if (window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0) SDL_SetWindowFullscreen(window, 0);
   std::raise(signal);
 }
 
