@@ -52,7 +52,7 @@ app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 start_dialog() {
   "$game/SkyscrubSetup" >>"$work/app.log" 2>&1 &
   app_pid=$!
-  wait_until 10 has_window "Skyscrub Options" || fail "the dialog did not open"
+  wait_until 30 has_window "Skyscrub Options" || fail "the dialog did not open"
   window=$(xdotool search --name '^Skyscrub Options$' | head -n1)
 }
 
@@ -75,18 +75,18 @@ expect_file() {
 }
 
 expect_ended() {
-  wait_until 10 app_ended || fail "the program did not end"
+  wait_until 30 app_ended || fail "the program did not end"
   wait "$app_pid" || fail "the program ended with an error"
   app_pid=""
 }
 
 # Answers a message box: it appears under the pointer, and OK has the keyboard.
 expect_message() {
-  wait_until 10 has_window "$1" || fail "no \"$1\" message"
+  wait_until 30 has_window "$1" || fail "no \"$1\" message"
   local message
   message=$(xdotool search --name "^$1\$" | head -n1)
   xdotool mousemove --window "$message" 10 10 key Return 2>>"$work/xdotool.log"
-  wait_until 10 window_gone "$1" || fail "the \"$1\" message did not close"
+  wait_until 30 window_gone "$1" || fail "the \"$1\" message did not close"
   app_ended && fail "the program ended after the \"$1\" message"
   return 0
 }
