@@ -21,10 +21,12 @@ using namespace skyscrub::sdl;
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-// The OpenGL renderer in step with the display where there is one, else whatever works.
+// The OpenGL renderer where there is one, else whatever works. Presenting does not wait for the
+// display: the game loop keeps frames to the display's refresh itself, and a present that sleeps
+// (as simulated vsync does) would hold up the game's ticks.
 RendererHandle CreateRenderer(SDL_Window* window) {
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
-  RendererHandle renderer(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC));
+  RendererHandle renderer(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED));
   if (!renderer) {
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "");
     renderer.reset(SDL_CreateRenderer(window, -1, 0));
