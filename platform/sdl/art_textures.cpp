@@ -6,6 +6,30 @@
 
 namespace skyscrub::sdl {
 
+namespace {
+
+// True when the surface has no alpha channel or every pixel's alpha is full. Only 32-bit
+// pixels are looked at; a picture in any other format with an alpha channel counts as see-through.
+bool FullyOpaque(SDL_Surface* surface) {
+  const Uint32 alpha = surface->format->Amask;
+  if (alpha == 0) return true;
+  if (surface->format->BytesPerPixel != 4 || SDL_LockSurface(surface) != 0) return false;
+  bool opaque = true;
+  for (int y = 0; y < surface->h && opaque; ++y) {
+    const auto* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(surface->pixels) + y * surface->pitch);
+    for (int x = 0; x < surface->w; ++x) {
+      if ((row[x] & alpha) != alpha) {
+        opaque = false;
+        break;
+      }
+    }
+  }
+  SDL_UnlockSurface(surface);
+  return opaque;
+}
+
+}  // namespace
+
 SurfaceHandle LoadArtSurface(Art art) {
   const std::span<const std::uint8_t> png = ArtPng(art);
   if (png.empty()) return nullptr;
@@ -20,7 +44,12 @@ ArtTextures::ArtTextures(SDL_Renderer* renderer) {
     const SurfaceHandle surface = LoadArtSurface(info.art);
     if (!surface) continue;
     textures_[i].reset(SDL_CreateTextureFromSurface(renderer, surface.get()));
-    if (textures_[i]) sizes_[i] = {static_cast<float>(surface->w), static_cast<float>(surface->h)};
+    if (!textures_[i]) continue;
+    sizes_[i] = {static_cast<float>(surface->w), static_cast<float>(surface->h)};
+    // Blending a picture without see-through pixels changes nothing but costs a read of
+    // every pixel behind it, which for the full-window backgrounds is most of a frame.
+    opaque_[i] = FullyOpaque(surface.get());
+    if (opaque_[i]) SDL_SetTextureBlendMode(textures_[i].get(), SDL_BLENDMODE_NONE);
   }
 }
 

@@ -34,10 +34,23 @@ void SceneRenderer::SetColour(Colour colour) {
   SDL_SetRenderDrawColor(renderer_, rgb.r, rgb.g, rgb.b, 255);
 }
 
+bool SceneRenderer::CoversWindow(const Image* image, SDL_FPoint box) const {
+  if (image == nullptr || image->art == Art::None || art_.Texture(image->art) == nullptr) return false;
+  if (!art_.Opaque(image->art)) return false;
+  int width = 0, height = 0;
+  if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) return false;
+  const SDL_FPoint size = art_.NaturalSize(image->art);
+  const SDL_FPoint window{static_cast<float>(width), static_cast<float>(height)};
+  return std::min(size.x, box.x) >= window.x && std::min(size.y, box.y) >= window.y;
+}
+
 void SceneRenderer::Draw(const Scene& scene) {
   SDL_RenderSetClipRect(renderer_, nullptr);
-  SetColour(scene.Form1.BackColor);
-  SDL_RenderClear(renderer_);
+  // The background colour only shows where the canvas picture leaves the window uncovered.
+  if (!CoversWindow(scene.Form1.picture, {scene.Form1.Width, scene.Form1.Height})) {
+    SetColour(scene.Form1.BackColor);
+    SDL_RenderClear(renderer_);
+  }
   DrawImage(scene.Form1.picture, {0, 0, scene.Form1.Width, scene.Form1.Height}, false);
   BackToFront(scene.FrontToBack(), [this](const Element& e) {
     if (e.kind == ElementKind::Panel) {

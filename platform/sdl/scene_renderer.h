@@ -28,6 +28,9 @@ class SceneRenderer {
   // A texture drawn unscaled at `at`, showing only the part that falls inside `box`.
   void DrawCropped(SDL_Texture* texture, SDL_FRect at, SDL_FRect box);
   void SetColour(Colour colour);
+  // Whether `image`, drawn at its natural size from the top-left corner and cropped to a box
+  // of size `box`, hides every pixel of the window.
+  bool CoversWindow(const Image* image, SDL_FPoint box) const;
 
   SDL_Renderer* renderer_;
   ArtTextures art_;
