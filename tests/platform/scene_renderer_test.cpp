@@ -5,7 +5,9 @@
 #include <SDL_ttf.h>
 #include <gmock/gmock.h>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "support/game_fixture.h"
 
@@ -112,6 +114,30 @@ TEST_F(Drawing, ACaptionIsRedrawnWhenItsColourChanges) {
   Draw();
   EXPECT_EQ(CountOf(colours::kWhite, {208, 234, 385, 80}), 0);
   EXPECT_GT(CountOf(colours::kRed, {208, 234, 385, 80}), 200);
+}
+
+// The window is not cleared when the canvas picture hides all of it, so whatever the last frame
+// left must not show through anywhere; without a canvas picture the canvas colour fills it.
+TEST_F(Drawing, NothingOfTheLastFrameShowsThroughTheCanvas) {
+  for (Element* e : game.FrontToBack()) e->Visible = false;
+  std::vector<std::uint32_t> first;
+  for (const Uint8 stale : {0, 255}) {
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, stale, stale, 0));
+    Draw();
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < 600; y += 7) {
+      for (int x = 0; x < 800; x += 7) {
+        const Rgb c = Pixel(x, y);
+        pixels.push_back(std::uint32_t{c.r} << 16 | std::uint32_t{c.g} << 8 | c.b);
+      }
+    }
+    if (first.empty()) first = pixels;
+    EXPECT_EQ(pixels, first) << "the frame drawn over the stale level " << +stale << " differs";
+  }
+  game.Form1.picture = nullptr;
+  SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 255, 255, 0));
+  Draw();
+  EXPECT_EQ(CountOf(game.Form1.BackColor, {0, 0, 800, 600}), 800 * 600);
 }
 
 }  // namespace
