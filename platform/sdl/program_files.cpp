@@ -7,13 +7,6 @@
 
 namespace skyscrub::sdl {
 
-std::string FolderOfRunningProgram() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return ".";
-  return program.parent_path().string();
-}
-
 std::optional<std::string> ReadSmallTextFile(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;

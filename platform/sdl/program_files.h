@@ -1,5 +1,5 @@
 #pragma once
-// The program's folder and small text files, read without SDL.
+// Small text files and the game's paths, read without SDL.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -8,9 +8,6 @@ namespace skyscrub::sdl {
 
 // A settings file is a few bytes; anything bigger is read only this far.
 constexpr std::size_t kMaxTextFileBytes = 64 * 1024;
-
-// The folder of the running program, without a trailing '/'.
-std::string FolderOfRunningProgram();
 
 // At most kMaxTextFileBytes of the file; nothing for a directory or an unreadable file.
 std::optional<std::string> ReadSmallTextFile(const std::string& path);

@@ -3,11 +3,12 @@
 #include <chrono>
 
 #include "platform/sdl/program_files.h"
+#include "settings/program_folder.h"
 
 namespace skyscrub::sdl {
 
 std::string SystemFiles::ProgramFolder() {
-  static const std::string folder = FolderOfRunningProgram();
+  static const std::string folder = settings::RunningProgramFolder();
   return folder;
 }
 

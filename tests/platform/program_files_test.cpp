@@ -41,12 +41,6 @@ TEST_F(TextFiles, FailsOnWhatIsNoFile) {
   EXPECT_EQ(ReadSmallTextFile("/dev/zero"), std::nullopt);
 }
 
-TEST(ProgramFolder, IsTheFolderOfThisTestWithoutTrailingSlash) {
-  const std::string folder = FolderOfRunningProgram();
-  EXPECT_EQ(fs::path(folder), fs::canonical("/proc/self/exe").parent_path());
-  EXPECT_NE(folder.back(), '/');
-}
-
 TEST(NativePath, TurnsTheGamesBackslashesIntoSlashes) {
   EXPECT_EQ(NativePath("/opt/game\\components\\sound\\xplode2.wav"), "/opt/game/components/sound/xplode2.wav");
   EXPECT_EQ(NativePath("/opt/game/components/sound/music1.mid"), "/opt/game/components/sound/music1.mid");
