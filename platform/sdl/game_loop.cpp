@@ -1,6 +1,8 @@
 #include "platform/sdl/game_loop.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "platform/sdl/pointer_targets.h"
 #include "platform/sdl/scene_fingerprint.h"
@@ -13,6 +15,9 @@ namespace {
 constexpr TimerSchedule::Micros kMicrosPerSecond = 1'000'000;
 // Even with nothing due the loop looks up now and then, to notice an interrupt.
 constexpr int kLongestSleepMillis = 100;
+// Shorter waits are a plain sleep: waiting on the display's connection costs several system
+// calls per wake-up, which at the 1 ms key poll is most of the idle game's time.
+constexpr TimerSchedule::Micros kShortestEventWait = 2000;
 
 // The Timer events, in the order the schedule is given the timers.
 constexpr void (GameWindow::*kTimerEvents[])() = {&GameWindow::Timer1_Timer, &GameWindow::Timer2_Timer,
@@ -27,8 +32,10 @@ TimerSchedule::Micros FramePeriod(SDL_Window* window) {
 
 }  // namespace
 
-GameLoop::GameLoop(GameWindow& game, const SdlWindowFrame& frame, SDL_Window* window, SDL_Renderer* renderer)
+GameLoop::GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
+                   SDL_Renderer* renderer)
     : game_(game),
+      keyboard_(keyboard),
       frame_(frame),
       window_(window),
       renderer_(renderer),
@@ -53,21 +60,26 @@ void GameLoop::Run() {
   }
 }
 
-int GameLoop::SleepMillis() const {
+GameLoop::Micros GameLoop::WaitMicros() const {
   const Micros now = Now();
   Micros wake = now + kLongestSleepMillis * 1000;
   if (const auto due = schedule_.NextDue()) wake = std::min(wake, *due);
   if (mustDraw_) wake = std::min(wake, lastFrame_ + framePeriod_);
-  return static_cast<int>(std::max<Micros>(wake - now + 999, 0) / 1000);  // never wake early
+  return std::max<Micros>(wake - now, 0);
 }
 
 void GameLoop::WaitAndHandleEvents() {
   SDL_Event event;
-  const int sleep = SleepMillis();
-  const bool got = sleep > 0 ? SDL_WaitEventTimeout(&event, sleep) != 0 : SDL_PollEvent(&event) != 0;
-  if (!got) return;
-  Handle(event);
-  while (Running() && SDL_PollEvent(&event) != 0) Handle(event);
+  const Micros wait = WaitMicros();
+  if (wait >= kShortestEventWait) {
+    // Whole milliseconds, rounded up so as never to wake early; a mouse or window event ends it.
+    if (SDL_WaitEventTimeout(&event, static_cast<int>((wait + 999) / 1000)) != 0) Handle(event);
+  } else if (wait > 0) {
+    std::this_thread::sleep_for(std::chrono::microseconds(wait));
+  }
+  // One look at the system's events per wake-up; the ticks run next read the keys it found.
+  keyboard_.LookAtEvents();
+  while (Running() && SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) Handle(event);
 }
 
 void GameLoop::Handle(const SDL_Event& event) {

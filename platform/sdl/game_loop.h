@@ -8,6 +8,7 @@
 #include "game/game_window.h"
 #include "platform/sdl/mouse_events.h"
 #include "platform/sdl/scene_renderer.h"
+#include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_window_frame.h"
 #include "platform/sdl/timer_schedule.h"
 
@@ -15,7 +16,8 @@ namespace skyscrub::sdl {
 
 class GameLoop {
  public:
-  GameLoop(GameWindow& game, const SdlWindowFrame& frame, SDL_Window* window, SDL_Renderer* renderer);
+  GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
+           SDL_Renderer* renderer);
 
   // Returns once the game has ended.
   void Run();
@@ -31,10 +33,11 @@ class GameLoop {
   void RunDueTimers();
   void DrawIfChanged();
   void ShowCursorFor(float x, float y);
-  // Milliseconds to sleep before the next timer or the next frame falls due.
-  int SleepMillis() const;
+  // Microseconds until the next timer or the next frame falls due.
+  Micros WaitMicros() const;
 
   GameWindow& game_;
+  SdlKeyboard& keyboard_;
   const SdlWindowFrame& frame_;
   SDL_Window* window_;
   SDL_Renderer* renderer_;

@@ -55,7 +55,7 @@ int RunGame() {
 
   SdlPlatform system(window.get());
   GameWindow game(system.platform);
-  GameLoop loop(game, system.frame, window.get(), renderer.get());
+  GameLoop loop(game, system.keyboard, system.frame, window.get(), renderer.get());
   system.messages.beforeShowing = [&loop] { loop.DrawNow(); };
   game.Form_Load();
   SDL_ShowWindow(window.get());

@@ -24,14 +24,17 @@ SDL_Scancode ScancodeOf(Key key) {
 
 }  // namespace
 
+void SdlKeyboard::LookAtEvents() {
+  SDL_PumpEvents();
+  lastPump_ = SDL_GetPerformanceCounter();
+}
+
 std::int16_t SdlKeyboard::GetKeyState(Key key) {
   // The state as of now, not as of the last event the loop handled. The several keys one
-  // tick asks for, within a fifth of a millisecond, share one look at the system's events.
+  // tick asks for, within a fifth of a millisecond, share one look at the system's events
+  // (as do the ticks run right after the loop's own look at them).
   const Uint64 now = SDL_GetPerformanceCounter();
-  if (lastPump_ == 0 || now - lastPump_ > SDL_GetPerformanceFrequency() / 5000) {
-    SDL_PumpEvents();
-    lastPump_ = now;
-  }
+  if (lastPump_ == 0 || now - lastPump_ > SDL_GetPerformanceFrequency() / 5000) LookAtEvents();
   const Uint8* state = SDL_GetKeyboardState(nullptr);
   return state[ScancodeOf(key)] != 0 ? kHeldState : std::int16_t{0};
 }

@@ -9,6 +9,9 @@ namespace skyscrub::sdl {
 class SdlKeyboard final : public Keyboard {
  public:
   std::int16_t GetKeyState(Key key) override;
+  // Takes in the system's events now; the key queries of the next fifth of a millisecond
+  // read the state this look found instead of looking again.
+  void LookAtEvents();
 
  private:
   Uint64 lastPump_ = 0;  // performance-counter time of the last look at the system's events
