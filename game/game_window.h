@@ -11,6 +11,9 @@
 
 namespace skyscrub {
 
+// Moves a full-screen panel over the whole 800 x 600 canvas and shows it.
+void CoverCanvas(Panel& screen);
+
 class GameWindow : public Scene, public GameVariables {
  public:
   explicit GameWindow(Platform& platform) : platform_(platform) {}

@@ -13,11 +13,7 @@ void GameWindow::EndGame(std::string_view music, Panel& screen) {
   Timer1.Enabled = false;
   Timer2.Enabled = false;
   Timer3.Enabled = true;
-  screen.Width = 800;
-  screen.Height = 600;
-  screen.Top = 0;
-  screen.Left = 0;
-  screen.Visible = true;
+  CoverCanvas(screen);
   HideAllGases();
 }
 

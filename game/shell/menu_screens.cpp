@@ -13,13 +13,18 @@ void Highlight(Label& label, bool on) {
 
 }  // namespace
 
+// The full-screen panels are moved over the whole canvas when they are shown.
+void CoverCanvas(Panel& screen) {
+  screen.Width = 800;
+  screen.Height = 600;
+  screen.Left = 0;
+  screen.Top = 0;
+  screen.Visible = true;
+}
+
 void GameWindow::Label7_Click() {
   hotlbl.Visible = false;
-  Control_Screen.Width = 800;
-  Control_Screen.Height = 600;
-  Control_Screen.Left = 0;
-  Control_Screen.Top = 0;
-  Control_Screen.Visible = true;
+  CoverCanvas(Control_Screen);
   Picture2.Visible = false;
 }
 
