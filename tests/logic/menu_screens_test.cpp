@@ -77,10 +77,7 @@ TEST_F(Menus, QuitRestoresTheDisplayAndEnds) {
   system.screen = {1024, 768};
   Start();
   game.Label8_Click();
-  const std::vector<Effect> expected{{Effect::Kind::Display, {}, {}, 1024, 768},
-                                     {Effect::Kind::Unload, {}, {}},
-                                     {Effect::Kind::End, {}, {}}};
-  EXPECT_EQ(system.effects, expected);
+  EXPECT_EQ(system.effects, QuitEffects({1024, 768}));
   EXPECT_TRUE(game.Ended());
 }
 

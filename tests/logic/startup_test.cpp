@@ -102,10 +102,7 @@ TEST_F(Startup, EscapeOnTheTitleRestoresTheDisplayAndEndsTheProgram) {
   Start();
   Hold({Key::Escape});
   game.Timer3_Timer();
-  const std::vector<Effect> expected{{Effect::Kind::Display, {}, {}, 1024, 768},
-                                     {Effect::Kind::Unload, {}, {}},
-                                     {Effect::Kind::End, {}, {}}};
-  EXPECT_EQ(system.effects, expected);
+  EXPECT_EQ(system.effects, QuitEffects({1024, 768}));
   EXPECT_TRUE(game.Ended());
   EXPECT_TRUE(system.ended);
 }

@@ -46,6 +46,13 @@ class GameFixture : public ::testing::Test {
     for (int i = 0; i < n && game.Timer1.Enabled; ++i) game.Timer1_Timer();
   }
 
+  // What leaving the game shows the system: the desktop's display mode back, then the end.
+  static std::vector<Effect> QuitEffects(DisplaySize desktop) {
+    return {{Effect::Kind::Display, {}, {}, desktop.width, desktop.height},
+            {Effect::Kind::Unload, {}, {}},
+            {Effect::Kind::End, {}, {}}};
+  }
+
   std::vector<Effect> Sounds() const {
     std::vector<Effect> out;
     std::copy_if(system.effects.begin(), system.effects.end(), std::back_inserter(out),
