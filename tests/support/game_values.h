@@ -1,38 +1,25 @@
 #pragma once
 // Every game variable by name ("gasCount", "uvStepY(2)"), for comparing whole game states.
+// The names and values come from skyscrub-trace's name table, so a variable added there is
+// compared here too.
 #include <map>
 #include <string>
 
-#include "game/state/game_variables.h"
+#include "game/game_window.h"
+#include "tools/trace/name_table.h"
 
 namespace skyscrub {
 
-inline std::map<std::string, double> GameVariableValues(const GameVariables& v) {
-  std::map<std::string, double> values{
-      {"musicEnabled", v.musicEnabled},   {"soundEnabled", v.soundEnabled},
-      {"quotaReached", v.quotaReached},   {"gasCount", v.gasCount},
-      {"ch4Odds", v.ch4Odds},             {"cfcTimer", v.cfcTimer},
-      {"cfcInterval", v.cfcInterval},     {"gasTimer", v.gasTimer},
-      {"gasInterval", v.gasInterval},     {"soundHold", v.soundHold},
-      {"gameOverPending", v.gameOverPending}, {"gameOverTimer", v.gameOverTimer},
-      {"gasDestroyed", v.gasDestroyed},   {"lastGasIndex", v.lastGasIndex},
-      {"savedScreenWidth", v.savedScreenWidth}, {"savedScreenHeight", v.savedScreenHeight},
-      {"lives", v.lives},                 {"animTick", v.animTick},
-      {"reloadTicks", v.reloadTicks},     {"canFire", v.canFire},
-      {"dragX", v.dragX},                 {"speedX", v.speedX},
-      {"speedY", v.speedY},               {"gravity", v.gravity},
-      {"engineExhausted", v.engineExhausted}, {"uvIndex", v.uvIndex},
-  };
-  const auto add = [&values](const char* name, const auto& array) {
-    for (std::size_t i = 0; i < array.size(); ++i) {
-      values[std::string(name) + "(" + std::to_string(i) + ")"] = array[i];
-    }
-  };
-  add("cfcDrift", v.cfcDrift);
-  add("gasGrowing", v.gasGrowing);
-  add("bulletSpeed", v.bulletSpeed);
-  add("uvStepY", v.uvStepY);
-  add("uvStepX", v.uvStepX);
+inline std::map<std::string, double> GameVariableValues(const GameWindow& game) {
+  // Reading a value changes nothing; the table's readers take the window as it is given to them.
+  GameWindow& window = const_cast<GameWindow&>(game);
+  std::map<std::string, double> values;
+  for (const trace::NamedValue& named : trace::NameTable::Get().All()) {
+    if (named.name.find('.') != std::string::npos) continue;  // an element or timer property
+    const std::string json = named.read(window);
+    // Booleans print as true and false; they hold -1 and 0.
+    values[named.name] = json == "true" ? -1 : json == "false" ? 0 : std::stod(json);
+  }
   return values;
 }
 
