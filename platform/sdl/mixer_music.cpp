@@ -4,18 +4,65 @@
 
 namespace skyscrub::sdl {
 
+MixerMusic::MixerMusic(const AudioDevice& device) : device_(device) {
+  if (device_.open()) worker_ = std::thread(&MixerMusic::LoadRequests, this);
+}
+
 MixerMusic::~MixerMusic() {
-  if (device_.open()) Mix_HaltMusic();
+  if (!worker_.joinable()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  changed_.notify_all();
+  worker_.join();
+  Mix_HaltMusic();
+  music_.reset();
 }
 
 void MixerMusic::Play(const std::string& path, int playCount, int volumePercent) {
-  if (!device_.open()) return;
-  Mix_HaltMusic();
-  music_.reset(Mix_LoadMUS(NativePath(path).c_str()));
-  if (!music_) return;
-  Mix_VolumeMusic(volumePercent * MIX_MAX_VOLUME / 100);
-  // SDL2_mixer's count is the number of plays in a row (-1 would be endless).
-  Mix_PlayMusic(music_.get(), playCount);
+  if (!worker_.joinable()) return;
+  {
+    // Halting under the lock means a piece asked for earlier can no longer start after this.
+    const std::lock_guard lock(mutex_);
+    Mix_HaltMusic();
+    latest_ = Request{path, playCount, volumePercent};
+  }
+  changed_.notify_all();
+}
+
+void MixerMusic::WaitUntilSettled() {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return stopping_ || (!latest_ && !loading_); });
+}
+
+void MixerMusic::LoadRequests() {
+  for (;;) {
+    Request request;
+    {
+      std::unique_lock lock(mutex_);
+      changed_.wait(lock, [this] { return stopping_ || latest_; });
+      if (stopping_) return;
+      request = std::move(*latest_);
+      latest_.reset();
+      loading_ = true;
+    }
+    // The Play that asked for this piece has halted the one before, so it can go.
+    music_.reset();
+    MusicHandle loaded(Mix_LoadMUS(NativePath(request.path).c_str()));
+    {
+      const std::lock_guard lock(mutex_);
+      loading_ = false;
+      const bool superseded = latest_.has_value() || stopping_;
+      if (loaded && !superseded) {
+        Mix_VolumeMusic(request.volumePercent * MIX_MAX_VOLUME / 100);
+        // SDL2_mixer's count is the number of plays in a row (-1 would be endless).
+        if (Mix_PlayMusic(loaded.get(), request.playCount) == 0) music_ = std::move(loaded);
+      }
+    }
+    changed_.notify_all();
+    // A superseded or unplayable piece is freed here, never having played.
+  }
 }
 
 }  // namespace skyscrub::sdl
