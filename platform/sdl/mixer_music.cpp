@@ -5,7 +5,11 @@
 namespace skyscrub::sdl {
 
 MixerMusic::MixerMusic(const AudioDevice& device) : device_(device) {
-  if (device_.open()) worker_ = std::thread(&MixerMusic::LoadRequests, this);
+  if (!device_.open()) return;
+  worker_ = std::thread([this] {
+    LoadRequests();
+    SDL_TLSCleanup();  // SDL frees what it keeps per thread (its error text) only on its own threads
+  });
 }
 
 MixerMusic::~MixerMusic() {
