@@ -1,8 +1,8 @@
-// Time to draw one frame of the game's scene with the game's own scene renderer: the title
-// screen and a busy game, on SDL's software renderer (no display needed) and, when a display
-// is there, on the OpenGL renderer the game uses (Mesa's llvmpipe under Xvfb). A frame is timed
-// from the first draw call until the renderer has finished every pixel of it; presenting is
-// not included (it waits for the display). Between frames the game ticks, untimed.
+// Time to draw one frame of the game's scene with the game's own scene renderer, in software
+// into an 800 x 600 surface as the game draws into its window: the title screen and a busy game
+// drawn whole, and the busy game drawn as the game draws it in play, only where it changed since
+// the last frame. A frame is timed from the first draw call until every pixel of it is done;
+// showing it in the window is not included. Between frames the game ticks, untimed.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -16,6 +16,7 @@
 #include "bench/busy_game.h"
 #include "platform/sdl/scene_renderer.h"
 #include "platform/sdl/sdl_handles.h"
+#include "platform/sdl/window_painter.h"
 
 namespace skyscrub::bench {
 
@@ -25,29 +26,19 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr int kTicksPerRearm = 64;
 
-// A target to draw into and a way to wait until drawing has finished.
+// A surface of the window's size and a software renderer drawing into it.
 struct Target {
-  sdl::SurfaceHandle surface;  // software rendering draws here
-  sdl::WindowHandle window;    // OpenGL rendering draws here (hidden)
+  Target()
+      : surface(SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_RGB888)),
+        renderer(surface ? SDL_CreateSoftwareRenderer(surface.get()) : nullptr) {}
+  sdl::SurfaceHandle surface;
   sdl::RendererHandle renderer;
 };
 
-Target SoftwareTarget() {
-  Target target;
-  target.surface.reset(SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_ARGB8888));
-  if (target.surface) target.renderer.reset(SDL_CreateSoftwareRenderer(target.surface.get()));
-  return target;
-}
+// Draws one frame of `game` with `scene`: whole, or only where it changed.
+using Frame = std::function<void(sdl::SceneRenderer& scene, GameWindow& game)>;
 
-Target OpenGlTarget() {
-  Target target;
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return target;
-  target.window.reset(SDL_CreateWindow("bench", 0, 0, kWidth, kHeight, SDL_WINDOW_HIDDEN));
-  if (!target.window) return target;
-  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
-  target.renderer.reset(SDL_CreateRenderer(target.window.get(), -1, SDL_RENDERER_ACCELERATED));
-  return target;
-}
+void Whole(sdl::SceneRenderer& scene, GameWindow& game) { scene.Draw(game); }
 
 // Reading back one pixel makes the renderer carry out every queued command first.
 void Finish(SDL_Renderer* renderer) {
@@ -58,19 +49,20 @@ void Finish(SDL_Renderer* renderer) {
   benchmark::DoNotOptimize(pixel);
 }
 
-void DrawFrames(benchmark::State& state, Target target, GameWindow& game, const std::function<void()>& between) {
+void DrawFrames(benchmark::State& state, GameWindow& game, const Frame& frame, const std::function<void()>& between) {
+  const Target target;
   if (!target.renderer) {
     state.SkipWithError("no renderer");
     return;
   }
   sdl::SceneRenderer scene(target.renderer.get());
-  scene.Draw(game);  // the first frame renders the captions; later frames reuse them
+  frame(scene, game);  // the first frame decodes the pictures and renders the captions
   Finish(target.renderer.get());
   std::vector<double> frames;
   for (auto _ : state) {
     between();
     const auto start = std::chrono::steady_clock::now();
-    scene.Draw(game);
+    frame(scene, game);
     Finish(target.renderer.get());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     state.SetIterationTime(seconds);
@@ -80,24 +72,30 @@ void DrawFrames(benchmark::State& state, Target target, GameWindow& game, const 
   state.counters["median_ms"] = frames[frames.size() / 2] * 1e3;
 }
 
-void Title(benchmark::State& state, Target (*makeTarget)()) {
+void Title(benchmark::State& state) {
   TitleGame title;
-  DrawFrames(state, makeTarget(), title.game(), [] {});
+  DrawFrames(state, title.game(), Whole, [] {});
 }
 
-void Busy(benchmark::State& state, Target (*makeTarget)()) {
+void Busy(benchmark::State& state, const Frame& frame) {
   BusyGame busy;
   int ticks = 0;
-  DrawFrames(state, makeTarget(), busy.game(), [&] {
+  DrawFrames(state, busy.game(), frame, [&] {
     if (ticks++ % kTicksPerRearm == 0) busy.Rearm();
     busy.game().Timer1_Timer();
   });
 }
 
-BENCHMARK_CAPTURE(Title, software, &SoftwareTarget)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Busy, software, &SoftwareTarget)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Title, opengl, &OpenGlTarget)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Busy, opengl, &OpenGlTarget)->UseManualTime()->Unit(benchmark::kMillisecond);
+void BusyWhole(benchmark::State& state) { Busy(state, Whole); }
+
+void BusyChanges(benchmark::State& state) {
+  sdl::ScreenDamage damage;
+  Busy(state, [&damage](sdl::SceneRenderer& scene, GameWindow& game) { sdl::DrawChanges(scene, damage, game); });
+}
+
+BENCHMARK(Title)->Name("Title/whole")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BusyWhole)->Name("Busy/whole")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BusyChanges)->Name("Busy/changes")->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

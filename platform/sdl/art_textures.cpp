@@ -37,20 +37,22 @@ SurfaceHandle LoadArtSurface(Art art) {
   return SurfaceHandle(IMG_Load_RW(stream, 1));
 }
 
-ArtTextures::ArtTextures(SDL_Renderer* renderer) {
-  for (const ArtInfo& info : kArtTable) {
-    const std::size_t i = Index(info.art);
-    sizes_[i] = {static_cast<float>(info.width), static_cast<float>(info.height)};
-    const SurfaceHandle surface = LoadArtSurface(info.art);
-    if (!surface) continue;
-    textures_[i].reset(SDL_CreateTextureFromSurface(renderer, surface.get()));
-    if (!textures_[i]) continue;
-    sizes_[i] = {static_cast<float>(surface->w), static_cast<float>(surface->h)};
-    // Blending a picture without see-through pixels changes nothing but costs a read of
-    // every pixel behind it, which for the full-window backgrounds is most of a frame.
-    opaque_[i] = FullyOpaque(surface.get());
-    if (opaque_[i]) SDL_SetTextureBlendMode(textures_[i].get(), SDL_BLENDMODE_NONE);
-  }
+const ArtTextures::Entry& ArtTextures::Decoded(Art art) const {
+  Entry& entry = entries_[static_cast<std::size_t>(art)];
+  if (entry.decoded) return entry;
+  entry.decoded = true;
+  const ArtInfo& info = InfoOf(art);
+  entry.size = {static_cast<float>(info.width), static_cast<float>(info.height)};
+  const SurfaceHandle surface = LoadArtSurface(art);
+  if (!surface) return entry;
+  entry.texture.reset(SDL_CreateTextureFromSurface(renderer_, surface.get()));
+  if (!entry.texture) return entry;
+  entry.size = {static_cast<float>(surface->w), static_cast<float>(surface->h)};
+  // Blending a picture without see-through pixels changes nothing but costs a read of
+  // every pixel behind it, which for the full-window backgrounds is most of a frame.
+  entry.opaque = FullyOpaque(surface.get());
+  if (entry.opaque) SDL_SetTextureBlendMode(entry.texture.get(), SDL_BLENDMODE_NONE);
+  return entry;
 }
 
 }  // namespace skyscrub::sdl

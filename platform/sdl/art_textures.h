@@ -1,5 +1,6 @@
 #pragma once
-// Every picture of the game as a texture, decoded once at start-up.
+// Every picture of the game as a texture, decoded the first time it is drawn, so that start-up
+// decodes only what the title screen shows and pictures never shown cost no memory.
 #include <SDL.h>
 
 #include <array>
@@ -11,20 +12,26 @@ namespace skyscrub::sdl {
 
 class ArtTextures {
  public:
-  explicit ArtTextures(SDL_Renderer* renderer);
+  explicit ArtTextures(SDL_Renderer* renderer) : renderer_(renderer) {}
 
   // The texture of `art`; nullptr when the build has no (readable) picture for it.
-  SDL_Texture* Texture(Art art) const { return textures_[Index(art)].get(); }
+  SDL_Texture* Texture(Art art) const { return Decoded(art).texture.get(); }
   // The picture's own size in pixels: the decoded picture's, else the designed size.
-  SDL_FPoint NaturalSize(Art art) const { return sizes_[Index(art)]; }
+  SDL_FPoint NaturalSize(Art art) const { return Decoded(art).size; }
   // Whether every pixel of the picture is fully opaque (it is then copied without blending).
-  bool Opaque(Art art) const { return opaque_[Index(art)]; }
+  bool Opaque(Art art) const { return Decoded(art).opaque; }
 
  private:
-  static std::size_t Index(Art art) { return static_cast<std::size_t>(art); }
-  std::array<TextureHandle, static_cast<std::size_t>(Art::Count)> textures_;
-  std::array<SDL_FPoint, static_cast<std::size_t>(Art::Count)> sizes_{};
-  std::array<bool, static_cast<std::size_t>(Art::Count)> opaque_{};
+  struct Entry {
+    bool decoded = false;
+    TextureHandle texture;
+    SDL_FPoint size{};
+    bool opaque = false;
+  };
+  const Entry& Decoded(Art art) const;
+
+  SDL_Renderer* renderer_;
+  mutable std::array<Entry, static_cast<std::size_t>(Art::Count)> entries_;
 };
 
 // The decoded PNG of `art`, or nullptr when it has none or it cannot be decoded.

@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "platform/sdl/pointer_targets.h"
-#include "platform/sdl/scene_fingerprint.h"
 #include "platform/sdl/stop_and_crash_guard.h"
 
 namespace skyscrub::sdl {
@@ -32,14 +31,12 @@ TimerSchedule::Micros FramePeriod(SDL_Window* window) {
 
 }  // namespace
 
-GameLoop::GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
-                   SDL_Renderer* renderer)
+GameLoop::GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window)
     : game_(game),
       keyboard_(keyboard),
       frame_(frame),
       window_(window),
-      renderer_(renderer),
-      scene_(renderer),
+      painter_(window),
       mouse_(game),
       schedule_({&game.Timer1, &game.Timer2, &game.Timer3}),
       framePeriod_(FramePeriod(window)) {}
@@ -64,7 +61,7 @@ GameLoop::Micros GameLoop::WaitMicros() const {
   const Micros now = Now();
   Micros wake = now + kLongestSleepMillis * 1000;
   if (const auto due = schedule_.NextDue()) wake = std::min(wake, *due);
-  if (mustDraw_) wake = std::min(wake, lastFrame_ + framePeriod_);
+  if (sceneTouched_) wake = std::min(wake, lastFrame_ + framePeriod_);
   return std::max<Micros>(wake - now, 0);
 }
 
@@ -98,14 +95,13 @@ void GameLoop::Handle(const SDL_Event& event) {
       if (event.button.button == SDL_BUTTON_LEFT) mouse_.Released(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
       break;
     case SDL_WINDOWEVENT:
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-        mustDraw_ = true;
-        drawnFingerprint_ = 0;
-      }
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) painter_.ShowAgain();
+      if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) painter_.Resized();
       break;
     default:
       break;
   }
+  sceneTouched_ = true;
   schedule_.Observe(Now());  // the handler may have switched timers on or off
 }
 
@@ -117,31 +113,25 @@ void GameLoop::RunDueTimers() {
     if (!due) break;
     schedule_.Ran(*due);
     (game_.*kTimerEvents[*due])();
+    sceneTouched_ = true;
     schedule_.Observe(Now());
   }
 }
 
 void GameLoop::DrawIfChanged() {
-  if (!Running()) return;
-  const std::uint64_t fingerprint = SceneFingerprint(game_);
-  if (fingerprint != drawnFingerprint_) mustDraw_ = true;
-  if (!mustDraw_) return;
-  const Micros now = Now();
-  if (now < lastFrame_ + framePeriod_) return;  // no faster than the display refreshes
-  if (fingerprint != drawnFingerprint_ && SDL_GetMouseFocus() == window_) {
-    int x = 0, y = 0;
-    SDL_GetMouseState(&x, &y);
-    ShowCursorFor(static_cast<float>(x), static_cast<float>(y));  // a panel may have come or gone under it
-  }
+  if (!Running() || !sceneTouched_) return;
+  if (Now() < lastFrame_ + framePeriod_) return;  // no faster than the display refreshes
   DrawNow();
 }
 
 void GameLoop::DrawNow() {
   lastFrame_ = Now();  // frames keep the display's pace whatever drawing them takes
-  scene_.Draw(game_);
-  SDL_RenderPresent(renderer_);
-  drawnFingerprint_ = SceneFingerprint(game_);
-  mustDraw_ = false;
+  sceneTouched_ = false;
+  if (painter_.PaintChanges(game_) && SDL_GetMouseFocus() == window_) {
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    ShowCursorFor(static_cast<float>(x), static_cast<float>(y));  // a panel may have come or gone under it
+  }
 }
 
 void GameLoop::ShowCursorFor(float x, float y) {

@@ -3,25 +3,22 @@
 // window's close, draws a frame when the scene changed, and sleeps while nothing is due.
 #include <SDL.h>
 
-#include <cstdint>
-
 #include "game/game_window.h"
 #include "platform/sdl/mouse_events.h"
-#include "platform/sdl/scene_renderer.h"
 #include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_window_frame.h"
 #include "platform/sdl/timer_schedule.h"
+#include "platform/sdl/window_painter.h"
 
 namespace skyscrub::sdl {
 
 class GameLoop {
  public:
-  GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
-           SDL_Renderer* renderer);
+  GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window);
 
   // Returns once the game has ended.
   void Run();
-  // Draws the scene as it stands, whether or not it changed.
+  // Shows the scene as it stands now, without waiting for the next frame.
   void DrawNow();
 
  private:
@@ -40,14 +37,13 @@ class GameLoop {
   SdlKeyboard& keyboard_;
   const SdlWindowFrame& frame_;
   SDL_Window* window_;
-  SDL_Renderer* renderer_;
-  SceneRenderer scene_;
+  WindowPainter painter_;
   MouseEvents mouse_;
   TimerSchedule schedule_;
   Micros framePeriod_;
   Micros lastFrame_ = 0;
-  std::uint64_t drawnFingerprint_ = 0;
-  bool mustDraw_ = true;
+  // Whether a handler ran since the last frame: only then can the scene have changed.
+  bool sceneTouched_ = true;
 };
 
 }  // namespace skyscrub::sdl

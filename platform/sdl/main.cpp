@@ -21,19 +21,6 @@ using namespace skyscrub::sdl;
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
-// The OpenGL renderer where there is one, else whatever works. Presenting does not wait for the
-// display: the game loop keeps frames to the display's refresh itself, and a present that sleeps
-// (as simulated vsync does) would hold up the game's ticks.
-RendererHandle CreateRenderer(SDL_Window* window) {
-  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
-  RendererHandle renderer(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED));
-  if (!renderer) {
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "");
-    renderer.reset(SDL_CreateRenderer(window, -1, 0));
-  }
-  return renderer;
-}
-
 void SetIcon(SDL_Window* window) {
   const SurfaceHandle icon = LoadArtSurface(Art::Icon);
   if (icon) SDL_SetWindowIcon(window, icon.get());
@@ -46,16 +33,11 @@ int RunGame() {
     return 1;
   }
   SetIcon(window.get());
-  const RendererHandle renderer = CreateRenderer(window.get());
-  if (!renderer) {
-    std::fprintf(stderr, "Skyscrub: cannot draw in the window: %s\n", SDL_GetError());
-    return 1;
-  }
   InstallStopAndCrashHandlers(window.get());
 
   SdlPlatform system(window.get());
   GameWindow game(system.platform);
-  GameLoop loop(game, system.keyboard, system.frame, window.get(), renderer.get());
+  GameLoop loop(game, system.keyboard, system.frame, window.get());
   system.messages.beforeShowing = [&loop] { loop.DrawNow(); };
   game.Form_Load();
   SDL_ShowWindow(window.get());

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace skyscrub::sdl {
 
 namespace {
 
 constexpr Rgb kPlaceholder{255, 0, 200};
+constexpr SDL_Rect kNothing{0, 0, 0, 0};
 
 SDL_FRect BoxOf(const Element& e, SDL_FPoint origin) { return {origin.x + e.Left, origin.y + e.Top, e.Width, e.Height}; }
 
@@ -19,15 +19,121 @@ int Round(float v) { return static_cast<int>(std::lround(v)); }
 // The whole pixels a box covers, as the toolkit rounds positions and sizes.
 SDL_Rect Pixels(SDL_FRect box) { return {Round(box.x), Round(box.y), Round(box.w), Round(box.h)}; }
 
-// Calls `draw` for each visible element of a front-to-back list, the backmost first.
-template <typename Draw>
-void BackToFront(const std::vector<Element*>& frontToBack, Draw draw) {
-  for (auto e = frontToBack.rbegin(); e != frontToBack.rend(); ++e) {
-    if ((*e)->Visible) draw(**e);
-  }
+// Every pixel a box can touch however a renderer rounds or truncates its corners, with a
+// pixel to spare on each side.
+SDL_Rect Touched(SDL_FRect box) {
+  if (!(box.w > 0 && box.h > 0)) return kNothing;
+  const int left = static_cast<int>(std::floor(box.x)) - 1, top = static_cast<int>(std::floor(box.y)) - 1;
+  const int right = static_cast<int>(std::ceil(box.x + box.w)) + 1;
+  const int bottom = static_cast<int>(std::ceil(box.y + box.h)) + 1;
+  return {left, top, right - left, bottom - top};
+}
+
+// The part of an image drawn at its natural size from the box's corner that the box shows.
+SDL_FRect Cropped(SDL_FPoint size, SDL_FRect box) {
+  return {box.x, box.y, std::min(size.x, box.w), std::min(size.y, box.h)};
+}
+
+SDL_Rect Within(SDL_Rect area, SDL_Rect clip) {
+  SDL_Rect inside{};
+  return SDL_IntersectRect(&area, &clip, &inside) ? inside : kNothing;
 }
 
 }  // namespace
+
+SDL_Rect SceneRenderer::Window() const {
+  int width = 0, height = 0;
+  if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) return kNothing;
+  return {0, 0, width, height};
+}
+
+std::vector<Footprint> SceneRenderer::Footprints(const Scene& scene) {
+  const SDL_Rect window = Window();
+  std::vector<Footprint> list;
+  list.push_back({nullptr, {0, 0}, window, window, LookOf(scene.Form1), false});
+  const auto& elements = scene.FrontToBack();
+  for (auto e = elements.rbegin(); e != elements.rend(); ++e) {
+    AddFootprint(list, **e, {0, 0}, window, (*e)->Visible);
+    if ((*e)->kind != ElementKind::Panel) continue;
+    const auto& panel = static_cast<const Panel&>(**e);
+    const SDL_FRect box = BoxOf(panel, {0, 0});
+    const SDL_Rect inside = Within(Pixels(box), window);
+    for (auto child = panel.children.rbegin(); child != panel.children.rend(); ++child) {
+      AddFootprint(list, **child, {box.x, box.y}, inside, panel.Visible && (*child)->Visible);
+    }
+  }
+  return list;
+}
+
+void SceneRenderer::AddFootprint(std::vector<Footprint>& list, const Element& element, SDL_FPoint origin,
+                                 SDL_Rect clip, bool shown) {
+  Footprint footprint{&element, origin, clip, kNothing, 0, false};
+  if (shown) {
+    footprint.area = Within(AreaOf(element, origin), clip);
+    footprint.look = LookOf(element, origin);
+    footprint.inOnePiece = element.kind == ElementKind::Picture && Scaled(static_cast<const Picture&>(element));
+  }
+  list.push_back(footprint);
+}
+
+SDL_Rect SceneRenderer::AreaOf(const Element& element, SDL_FPoint origin) {
+  const SDL_FRect box = BoxOf(element, origin);
+  switch (element.kind) {
+    case ElementKind::Picture: {
+      const auto& picture = static_cast<const Picture&>(element);
+      return ImageArea(picture.picture, box, picture.Stretch);
+    }
+    case ElementKind::Panel:
+      return Touched(box);
+    case ElementKind::Label: {
+      const auto& label = static_cast<const Label&>(element);
+      const TextTexture text = texts_.For(label);
+      return text.texture == nullptr ? kNothing : Touched(TextBox(label, box, text));
+    }
+    case ElementKind::Bar: {
+      const SDL_Rect pixels = Pixels(box);
+      return pixels.w <= 0 || pixels.h <= 0 ? kNothing : Touched(box);
+    }
+  }
+  return kNothing;
+}
+
+SDL_Rect SceneRenderer::ImageArea(const Image* image, SDL_FRect box, bool stretch) const {
+  if (image == nullptr || image->art == Art::None) return kNothing;
+  return Touched(stretch ? box : Cropped(art_.NaturalSize(image->art), box));
+}
+
+bool SceneRenderer::Scaled(const Picture& picture) const {
+  if (!picture.Stretch || picture.picture == nullptr || picture.picture->art == Art::None) return false;
+  const SDL_FPoint size = art_.NaturalSize(picture.picture->art);
+  return size.x != picture.Width || size.y != picture.Height;
+}
+
+SDL_FRect SceneRenderer::TextBox(const Label& label, SDL_FRect box, const TextTexture& text) const {
+  const float width = static_cast<float>(text.width);
+  const float left = label.alignment == Alignment::Centre ? box.x + (box.w - width) / 2 : box.x;
+  // The text is not cut at the label's own box: the substituted faces run a pixel or two
+  // wider than the designed captions, and a clipped letter reads worse than a wider label.
+  return {left, box.y, width, static_cast<float>(text.height)};
+}
+
+void SceneRenderer::Draw(const Scene& scene) { Draw(scene, Footprints(scene), Window()); }
+
+void SceneRenderer::Draw(const Scene& scene, const std::vector<Footprint>& drawn, SDL_Rect clip) {
+  for (const Footprint& f : drawn) {
+    if (!SDL_HasIntersection(&f.area, &clip)) continue;
+    const SDL_Rect inside = Within(f.clip, clip);
+    SDL_RenderSetClipRect(renderer_, &inside);
+    if (f.element == nullptr) {
+      DrawCanvas(scene.Form1);
+    } else if (f.element->kind == ElementKind::Panel) {
+      DrawPanelBack(static_cast<const Panel&>(*f.element));
+    } else {
+      DrawElement(*f.element, f.origin);
+    }
+  }
+  SDL_RenderSetClipRect(renderer_, nullptr);
+}
 
 void SceneRenderer::SetColour(Colour colour) {
   const Rgb rgb = ToRgb(colour);
@@ -37,50 +143,39 @@ void SceneRenderer::SetColour(Colour colour) {
 bool SceneRenderer::CoversWindow(const Image* image, SDL_FPoint box) const {
   if (image == nullptr || image->art == Art::None || art_.Texture(image->art) == nullptr) return false;
   if (!art_.Opaque(image->art)) return false;
-  int width = 0, height = 0;
-  if (SDL_GetRendererOutputSize(renderer_, &width, &height) != 0) return false;
+  const SDL_Rect window = Window();
   const SDL_FPoint size = art_.NaturalSize(image->art);
-  const SDL_FPoint window{static_cast<float>(width), static_cast<float>(height)};
-  return std::min(size.x, box.x) >= window.x && std::min(size.y, box.y) >= window.y;
+  return std::min(size.x, box.x) >= static_cast<float>(window.w) &&
+         std::min(size.y, box.y) >= static_cast<float>(window.h);
 }
 
-void SceneRenderer::Draw(const Scene& scene) {
-  SDL_RenderSetClipRect(renderer_, nullptr);
+void SceneRenderer::DrawCanvas(const Canvas& canvas) {
   // The background colour only shows where the canvas picture leaves the window uncovered.
-  if (!CoversWindow(scene.Form1.picture, {scene.Form1.Width, scene.Form1.Height})) {
-    SetColour(scene.Form1.BackColor);
-    SDL_RenderClear(renderer_);
+  if (!CoversWindow(canvas.picture, {canvas.Width, canvas.Height})) {
+    SetColour(canvas.BackColor);
+    SDL_RenderFillRect(renderer_, nullptr);
   }
-  DrawImage(scene.Form1.picture, {0, 0, scene.Form1.Width, scene.Form1.Height}, false);
-  BackToFront(scene.FrontToBack(), [this](const Element& e) {
-    if (e.kind == ElementKind::Panel) {
-      DrawPanel(static_cast<const Panel&>(e));
-    } else {
-      DrawElement(e, {0, 0});
-    }
-  });
+  DrawImage(canvas.picture, {0, 0, canvas.Width, canvas.Height}, false);
 }
 
-void SceneRenderer::DrawPanel(const Panel& panel) {
+void SceneRenderer::DrawPanelBack(const Panel& panel) {
   const SDL_FRect box = BoxOf(panel, {0, 0});
-  const SDL_Rect clip = Pixels(box);
-  if (clip.w <= 0 || clip.h <= 0) return;
-  SDL_RenderSetClipRect(renderer_, &clip);
   if (panel.hasBackColor) {
+    const SDL_Rect pixels = Pixels(box);
     SetColour(panel.BackColor);
-    SDL_RenderFillRect(renderer_, &clip);
+    SDL_RenderFillRect(renderer_, &pixels);
   }
   DrawImage(panel.picture, box, false);
-  BackToFront(panel.children, [this, &box](const Element& child) { DrawElement(child, {box.x, box.y}); });
-  SDL_RenderSetClipRect(renderer_, nullptr);
 }
 
 void SceneRenderer::DrawElement(const Element& element, SDL_FPoint origin) {
   const SDL_FRect box = BoxOf(element, origin);
   switch (element.kind) {
-    case ElementKind::Picture:
-      DrawPicture(static_cast<const Picture&>(element), box);
+    case ElementKind::Picture: {
+      const auto& picture = static_cast<const Picture&>(element);
+      DrawImage(picture.picture, box, picture.Stretch);
       break;
+    }
     case ElementKind::Label:
       DrawLabel(static_cast<const Label&>(element), box);
       break;
@@ -92,43 +187,26 @@ void SceneRenderer::DrawElement(const Element& element, SDL_FPoint origin) {
   }
 }
 
-void SceneRenderer::DrawPicture(const Picture& picture, SDL_FRect box) { DrawImage(picture.picture, box, picture.Stretch); }
-
 void SceneRenderer::DrawImage(const Image* image, SDL_FRect box, bool stretch) {
   if (image == nullptr || image->art == Art::None) return;
   const SDL_FPoint size = art_.NaturalSize(image->art);
+  const SDL_FRect shown = stretch ? box : Cropped(size, box);
   SDL_Texture* texture = art_.Texture(image->art);
-  if (texture != nullptr) {
-    if (stretch) {
-      SDL_RenderCopyF(renderer_, texture, nullptr, &box);
-    } else {
-      DrawCropped(texture, {box.x, box.y, size.x, size.y}, box);
-    }
-    return;
+  if (texture == nullptr) {
+    SDL_SetRenderDrawColor(renderer_, kPlaceholder.r, kPlaceholder.g, kPlaceholder.b, 255);
+    SDL_RenderDrawRectF(renderer_, &shown);
+  } else if (stretch) {
+    SDL_RenderCopyF(renderer_, texture, nullptr, &box);
+  } else if (shown.w > 0 && shown.h > 0) {
+    const SDL_Rect source{0, 0, Round(shown.w), Round(shown.h)};
+    SDL_RenderCopyF(renderer_, texture, &source, &shown);
   }
-  const SDL_FRect outline =
-      stretch ? box : SDL_FRect{box.x, box.y, std::min(size.x, box.w), std::min(size.y, box.h)};
-  SDL_SetRenderDrawColor(renderer_, kPlaceholder.r, kPlaceholder.g, kPlaceholder.b, 255);
-  SDL_RenderDrawRectF(renderer_, &outline);
-}
-
-void SceneRenderer::DrawCropped(SDL_Texture* texture, SDL_FRect at, SDL_FRect box) {
-  const float left = std::max(at.x, box.x), top = std::max(at.y, box.y);
-  const float right = std::min(at.x + at.w, box.x + box.w), bottom = std::min(at.y + at.h, box.y + box.h);
-  const SDL_Rect source{Round(left - at.x), Round(top - at.y), Round(right - left), Round(bottom - top)};
-  if (source.w <= 0 || source.h <= 0) return;
-  const SDL_FRect target{left, top, static_cast<float>(source.w), static_cast<float>(source.h)};
-  SDL_RenderCopyF(renderer_, texture, &source, &target);
 }
 
 void SceneRenderer::DrawLabel(const Label& label, SDL_FRect box) {
   const TextTexture text = texts_.For(label);
   if (text.texture == nullptr) return;
-  const float width = static_cast<float>(text.width);
-  const float left = label.alignment == Alignment::Centre ? box.x + (box.w - width) / 2 : box.x;
-  // The text is not cut at the label's own box: the substituted faces run a pixel or two
-  // wider than the designed captions, and a clipped letter reads worse than a wider label.
-  const SDL_FRect at{left, box.y, width, static_cast<float>(text.height)};
+  const SDL_FRect at = TextBox(label, box, text);
   SDL_RenderCopyF(renderer_, text.texture, nullptr, &at);
 }
 

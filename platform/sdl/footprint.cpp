@@ -1,4 +1,4 @@
-#include "platform/sdl/scene_fingerprint.h"
+#include "platform/sdl/footprint.h"
 
 #include <cstring>
 #include <string_view>
@@ -30,9 +30,12 @@ class Hash {
   std::uint64_t value_ = 0xCBF29CE484222325ull;
 };
 
-void AddElement(Hash& hash, const Element& e) {
-  hash.Add(e.Visible);
-  if (!e.Visible) return;
+}  // namespace
+
+std::uint64_t LookOf(const Element& e, SDL_FPoint origin) {
+  Hash hash;
+  hash.Add(origin.x);
+  hash.Add(origin.y);
   hash.Add(e.Left);
   hash.Add(e.Top);
   hash.Add(e.Width);
@@ -49,7 +52,6 @@ void AddElement(Hash& hash, const Element& e) {
       hash.Add(panel.picture);
       hash.Add(panel.hasBackColor);
       hash.Add(panel.BackColor);
-      for (const Element* child : panel.children) AddElement(hash, *child);
       break;
     }
     case ElementKind::Label: {
@@ -64,15 +66,15 @@ void AddElement(Hash& hash, const Element& e) {
       break;
     }
   }
+  return hash.value();
 }
 
-}  // namespace
-
-std::uint64_t SceneFingerprint(const Scene& scene) {
+std::uint64_t LookOf(const Canvas& canvas) {
   Hash hash;
-  hash.Add(scene.Form1.BackColor);
-  hash.Add(scene.Form1.picture);
-  for (const Element* e : scene.FrontToBack()) AddElement(hash, *e);
+  hash.Add(canvas.BackColor);
+  hash.Add(canvas.picture);
+  hash.Add(canvas.Width);
+  hash.Add(canvas.Height);
   return hash.value();
 }
 
