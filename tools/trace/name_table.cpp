@@ -62,7 +62,7 @@ struct TextCodec {
 
 std::string ElementName(const Element& e) {
   std::string name(e.name);
-  if (e.index >= 0) name += "(" + std::to_string(e.index) + ")";
+  if (e.index >= 0) name.append("(").append(std::to_string(e.index)).append(")");
   return name;
 }
 

@@ -105,7 +105,11 @@ constexpr std::array<Named<ModeTest>, 3> kModeTests{{
     {"2", ModeTest::NotPossible},
 }};
 
-std::string Quote(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string Quote(std::string_view text) {
+  std::string quoted(1, '\'');
+  quoted.append(text).append(1, '\'');
+  return quoted;
+}
 
 // The optional count of tick, poll2 and poll3.
 std::optional<std::int64_t> Count(std::string_view args) {
