@@ -66,4 +66,13 @@ int SDL_UpdateWindowSurface(SDL_Window* window) {
   return result;
 }
 
+// The game shows only the rectangles that changed.
+int SDL_UpdateWindowSurfaceRects(SDL_Window* window, const SDL_Rect* rects, int count) {
+  static const auto next = Next<int (*)(SDL_Window*, const SDL_Rect*, int)>("SDL_UpdateWindowSurfaceRects");
+  const std::int64_t started = NowNanos();
+  const int result = next(window, rects, count);
+  LogPresent(started);
+  return result;
+}
+
 }  // extern "C"

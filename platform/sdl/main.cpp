@@ -21,12 +21,22 @@ using namespace skyscrub::sdl;
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
+// On X11 the window's pixels live in memory shared with the display server, so showing a few
+// changed rectangles costs only those rectangles. SDL would otherwise put an OpenGL texture
+// behind the window's pixels, loading OpenGL and uploading the whole window with every frame.
+// Other systems keep SDL's choice, as they may have no window pixels of their own.
+void KeepWindowPixelsShared() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver != nullptr && std::strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
 void SetIcon(SDL_Window* window) {
   const SurfaceHandle icon = LoadArtSurface(Art::Icon);
   if (icon) SDL_SetWindowIcon(window, icon.get());
 }
 
 int RunGame() {
+  KeepWindowPixelsShared();
   const WindowHandle window(SDL_CreateWindow("Aerolith", 0, 0, kWidth, kHeight, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
   if (!window) {
     std::fprintf(stderr, "Skyscrub: cannot open a window: %s\n", SDL_GetError());
