@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include <chrono>
+#include <thread>
+
 namespace skyscrub::bench {
 
 namespace {
@@ -25,8 +28,13 @@ sdl::TimerSchedule::Micros NowMicros() {
 
 void WaitUntil(sdl::TimerSchedule::Micros due) {
   const sdl::TimerSchedule::Micros left = due - NowMicros();
-  const int millis = left > 0 ? static_cast<int>((left + 999) / 1000) : 0;
-  if (millis == 0) return;
+  if (left <= 0) return;
+  // As the game: waits under 2 ms are a plain sleep to the due time.
+  if (left < 2000) {
+    std::this_thread::sleep_for(std::chrono::microseconds(left));
+    return;
+  }
+  const int millis = static_cast<int>((left + 999) / 1000);
   if (withVideo) {
     SDL_Event event;  // an event ends the wait early, as in the game, which then runs what is due
     SDL_WaitEventTimeout(&event, millis);

@@ -1,7 +1,7 @@
 #pragma once
 // The clock and the wait of the game's loop, so the tick benchmark drives the timer schedule
 // exactly as the game does: the performance counter in microseconds, and a wait for events
-// of whole milliseconds, rounded up so as never to wake early.
+// of whole milliseconds, rounded up so as never to wake early, or a plain sleep under 2 ms.
 #include "platform/sdl/timer_schedule.h"
 
 namespace skyscrub::bench {

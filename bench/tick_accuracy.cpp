@@ -51,6 +51,7 @@ RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt) {
   const Micros end = start + static_cast<Micros>(seconds * 1e6) + interval * 500;
   schedule.Observe(start);
   for (Micros now = start; now < end; now = NowMicros()) {
+    const Micros wokeAt = now;
     std::int64_t burst = 0;
     bool stalledNow = false;
     bool late = false;
@@ -78,7 +79,7 @@ RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt) {
       if (burst > 4 && !late) ++figures.unexplainedBursts;
     }
     ++figures.wakeUps;
-    if (const auto next = schedule.NextDue()) WaitUntil(*next);
+    if (const auto next = schedule.NextWake(wokeAt)) WaitUntil(*next);
   }
   return figures;
 }

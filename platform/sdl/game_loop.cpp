@@ -60,7 +60,7 @@ void GameLoop::Run() {
 GameLoop::Micros GameLoop::WaitMicros() const {
   const Micros now = Now();
   Micros wake = now + kLongestSleepMillis * 1000;
-  if (const auto due = schedule_.NextDue()) wake = std::min(wake, *due);
+  if (const auto due = schedule_.NextWake(lastTicks_)) wake = std::min(wake, *due);
   if (sceneTouched_) wake = std::min(wake, lastFrame_ + framePeriod_);
   return std::max<Micros>(wake - now, 0);
 }
@@ -107,6 +107,7 @@ void GameLoop::Handle(const SDL_Event& event) {
 
 void GameLoop::RunDueTimers() {
   const Micros now = Now();
+  lastTicks_ = now;
   schedule_.Observe(now);
   while (Running()) {
     const auto due = schedule_.Due(now);

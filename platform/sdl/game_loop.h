@@ -42,6 +42,7 @@ class GameLoop {
   TimerSchedule schedule_;
   Micros framePeriod_;
   Micros lastFrame_ = 0;
+  Micros lastTicks_ = 0;  // when the loop last woke to run the ticks due
   // Whether a handler ran since the last frame: only then can the scene have changed.
   bool sceneTouched_ = true;
 };

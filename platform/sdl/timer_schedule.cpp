@@ -56,4 +56,10 @@ std::optional<TimerSchedule::Micros> TimerSchedule::NextDue() const {
   return next;
 }
 
+std::optional<TimerSchedule::Micros> TimerSchedule::NextWake(Micros lastWake) const {
+  const std::optional<Micros> due = NextDue();
+  if (!due) return std::nullopt;
+  return std::max(*due, lastWake + kShortestNap);
+}
+
 }  // namespace skyscrub::sdl

@@ -15,6 +15,10 @@ class TimerSchedule {
   using Micros = std::int64_t;
   // After a stall (a dragged window, a slow machine) no more than this much is caught up.
   static constexpr Micros kMaxCatchUp = 250'000;
+  // The loop sleeps at least this long between wake-ups to run ticks: a 1 ms timer's ticks
+  // then run two at a time, each at most a millisecond late -- less than any frame or sound
+  // can show -- for half the wake-ups, which are most of what a poll costs.
+  static constexpr Micros kShortestNap = 2'000;
 
   // `timers` are read again after every event, since handlers enable, disable and re-time them.
   explicit TimerSchedule(std::vector<const Timer*> timers);
@@ -32,6 +36,9 @@ class TimerSchedule {
 
   // When the next tick of any enabled timer falls due; nothing when every timer is off.
   std::optional<Micros> NextDue() const;
+  // When a loop that last woke to run ticks at `lastWake` should next wake for them: when the
+  // next tick falls due, but no sooner than kShortestNap after `lastWake`.
+  std::optional<Micros> NextWake(Micros lastWake) const;
 
  private:
   struct Slot {

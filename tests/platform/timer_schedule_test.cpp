@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 #include <vector>
@@ -33,7 +34,7 @@ struct OneTimer {
   TimerSchedule schedule;
 };
 
-enum class Waking { AtEachDueTime, EveryFrame, Irregularly };
+enum class Waking { AtEachDueTime, AsTheLoopNaps, EveryFrame, Irregularly };
 
 struct RhythmCase {
   std::int32_t interval;
@@ -53,6 +54,7 @@ TEST_P(TimerRhythm, TenSecondsGiveOneTickPerInterval) {
   for (Micros now = 0; now < kEnd;) {
     switch (waking) {
       case Waking::AtEachDueTime: now = *schedule.NextDue(); break;
+      case Waking::AsTheLoopNaps: now = *schedule.NextWake(now); break;
       case Waking::EveryFrame: now += 16'667; break;
       case Waking::Irregularly: now += gap(random); break;
     }
@@ -64,12 +66,30 @@ TEST_P(TimerRhythm, TenSecondsGiveOneTickPerInterval) {
 INSTANTIATE_TEST_SUITE_P(Intervals, TimerRhythm, ::testing::ValuesIn([] {
                            std::vector<RhythmCase> cases;
                            for (std::int32_t interval : {1, 2, 5, 10, 16, 33, 100}) {
-                             for (Waking waking : {Waking::AtEachDueTime, Waking::EveryFrame, Waking::Irregularly}) {
+                             for (Waking waking : {Waking::AtEachDueTime, Waking::AsTheLoopNaps, Waking::EveryFrame, Waking::Irregularly}) {
                                cases.push_back({interval, waking});
                              }
                            }
                            return cases;
                          }()));
+
+// Timers faster than the shortest nap run their ticks in pairs, never later than one Interval.
+TEST(TimerSchedule, TheLoopNapsTwoMillisecondsAtLeast) {
+  for (const std::int32_t interval : {1, 2, 5}) {
+    OneTimer one(interval);
+    int wakeUps = 0, ticks = 0, largestBurst = 0;
+    for (Micros now = 0; now < 1000 * kMs; ++wakeUps) {
+      now = *one.schedule.NextWake(now);
+      EXPECT_LE(now - *one.schedule.NextDue(), interval * kMs) << interval << " ms";
+      const int burst = RunDue(one.schedule, now);
+      ticks += burst;
+      largestBurst = std::max(largestBurst, burst);
+    }
+    EXPECT_EQ(ticks, 1000 / interval) << interval << " ms";
+    EXPECT_EQ(wakeUps, interval == 1 ? 500 : 1000 / interval) << interval << " ms";
+    EXPECT_EQ(largestBurst, interval == 1 ? 2 : 1) << interval << " ms";
+  }
+}
 
 struct StallCase {
   std::int32_t interval;
