@@ -1,8 +1,6 @@
 #include "platform/sdl/game_loop.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 #include "platform/sdl/pointer_targets.h"
 #include "platform/sdl/stop_and_crash_guard.h"
@@ -14,9 +12,9 @@ namespace {
 constexpr TimerSchedule::Micros kMicrosPerSecond = 1'000'000;
 // Even with nothing due the loop looks up now and then, to notice an interrupt.
 constexpr int kLongestSleepMillis = 100;
-// Shorter waits are a plain sleep: waiting on the display's connection costs several system
-// calls per wake-up, which at the 1 ms key poll is most of the idle game's time.
-constexpr TimerSchedule::Micros kShortestEventWait = 2000;
+// Even with no input the system's events are looked at now and then: SDL keeps the screen
+// saver away while it does.
+constexpr TimerSchedule::Micros kLongestWithoutLooking = 1'000'000;
 
 // The Timer events, in the order the schedule is given the timers.
 constexpr void (GameWindow::*kTimerEvents[])() = {&GameWindow::Timer1_Timer, &GameWindow::Timer2_Timer,
@@ -37,6 +35,7 @@ GameLoop::GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame
       frame_(frame),
       window_(window),
       painter_(window),
+      display_(window),
       mouse_(game),
       schedule_({&game.Timer1, &game.Timer2, &game.Timer3}),
       framePeriod_(FramePeriod(window)) {}
@@ -66,16 +65,17 @@ GameLoop::Micros GameLoop::WaitMicros() const {
 }
 
 void GameLoop::WaitAndHandleEvents() {
-  SDL_Event event;
-  const Micros wait = WaitMicros();
-  if (wait >= kShortestEventWait) {
-    // Whole milliseconds, rounded up so as never to wake early; a mouse or window event ends it.
-    if (SDL_WaitEventTimeout(&event, static_cast<int>((wait + 999) / 1000)) != 0) Handle(event);
-  } else if (wait > 0) {
-    std::this_thread::sleep_for(std::chrono::microseconds(wait));
+  const bool input = display_.WaitForInput(WaitMicros());
+  // At most one look at the system's events per wake-up, and only when there may be some: the
+  // ticks run next read the keys it found, or know that none changed.
+  const Micros now = Now();
+  if (input || now - lastLook_ >= kLongestWithoutLooking) {
+    keyboard_.LookAtEvents();
+    lastLook_ = now;
+  } else {
+    keyboard_.NothingNew();
   }
-  // One look at the system's events per wake-up; the ticks run next read the keys it found.
-  keyboard_.LookAtEvents();
+  SDL_Event event;
   while (Running() && SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) Handle(event);
 }
 

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "game/game_window.h"
+#include "platform/sdl/display_connection.h"
 #include "platform/sdl/mouse_events.h"
 #include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_window_frame.h"
@@ -38,11 +39,13 @@ class GameLoop {
   const SdlWindowFrame& frame_;
   SDL_Window* window_;
   WindowPainter painter_;
+  DisplayConnection display_;
   MouseEvents mouse_;
   TimerSchedule schedule_;
   Micros framePeriod_;
   Micros lastFrame_ = 0;
   Micros lastTicks_ = 0;  // when the loop last woke to run the ticks due
+  Micros lastLook_ = 0;   // when the loop last looked at the system's events
   // Whether a handler ran since the last frame: only then can the scene have changed.
   bool sceneTouched_ = true;
 };

@@ -26,8 +26,10 @@ SDL_Scancode ScancodeOf(Key key) {
 
 void SdlKeyboard::LookAtEvents() {
   SDL_PumpEvents();
-  lastPump_ = SDL_GetPerformanceCounter();
+  NothingNew();
 }
+
+void SdlKeyboard::NothingNew() { lastPump_ = SDL_GetPerformanceCounter(); }
 
 std::int16_t SdlKeyboard::GetKeyState(Key key) {
   // The state as of now, not as of the last event the loop handled. The several keys one

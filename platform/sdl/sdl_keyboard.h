@@ -12,6 +12,9 @@ class SdlKeyboard final : public Keyboard {
   // Takes in the system's events now; the key queries of the next fifth of a millisecond
   // read the state this look found instead of looking again.
   void LookAtEvents();
+  // The loop found that no events came since the last look: the state as it stands is the
+  // state now, and the next fifth of a millisecond's queries read it without looking.
+  void NothingNew();
 
  private:
   Uint64 lastPump_ = 0;  // performance-counter time of the last look at the system's events
