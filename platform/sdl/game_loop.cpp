@@ -107,11 +107,11 @@ void GameLoop::Handle(const SDL_Event& event) {
 
 void GameLoop::RunDueTimers() {
   const Micros now = Now();
-  lastTicks_ = now;
   schedule_.Observe(now);
   while (Running()) {
     const auto due = schedule_.Due(now);
     if (!due) break;
+    lastTicks_ = now;
     schedule_.Ran(*due);
     (game_.*kTimerEvents[*due])();
     sceneTouched_ = true;
