@@ -41,13 +41,10 @@ const ArtTextures::Entry& ArtTextures::Decoded(Art art) const {
   Entry& entry = entries_[static_cast<std::size_t>(art)];
   if (entry.decoded) return entry;
   entry.decoded = true;
-  const ArtInfo& info = InfoOf(art);
-  entry.size = {static_cast<float>(info.width), static_cast<float>(info.height)};
   const SurfaceHandle surface = LoadArtSurface(art);
   if (!surface) return entry;
   entry.texture.reset(SDL_CreateTextureFromSurface(renderer_, surface.get()));
   if (!entry.texture) return entry;
-  entry.size = {static_cast<float>(surface->w), static_cast<float>(surface->h)};
   // Blending a picture without see-through pixels changes nothing but costs a read of
   // every pixel behind it, which for the full-window backgrounds is most of a frame.
   entry.opaque = FullyOpaque(surface.get());

@@ -16,8 +16,11 @@ class ArtTextures {
 
   // The texture of `art`; nullptr when the build has no (readable) picture for it.
   SDL_Texture* Texture(Art art) const { return Decoded(art).texture.get(); }
-  // The picture's own size in pixels: the decoded picture's, else the designed size.
-  SDL_FPoint NaturalSize(Art art) const { return Decoded(art).size; }
+  // The picture's own size in pixels, as designed (every shipped picture has that size), so
+  // that where a picture goes is known without decoding it.
+  static SDL_FPoint NaturalSize(Art art) {
+    return {static_cast<float>(InfoOf(art).width), static_cast<float>(InfoOf(art).height)};
+  }
   // Whether every pixel of the picture is fully opaque (it is then copied without blending).
   bool Opaque(Art art) const { return Decoded(art).opaque; }
 
@@ -25,7 +28,6 @@ class ArtTextures {
   struct Entry {
     bool decoded = false;
     TextureHandle texture;
-    SDL_FPoint size{};
     bool opaque = false;
   };
   const Entry& Decoded(Art art) const;

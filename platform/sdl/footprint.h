@@ -15,6 +15,7 @@ struct Footprint {
   SDL_FPoint origin{};               // the top-left corner of its container
   SDL_Rect clip{};                   // its container's pixels: the window, or the panel it sits in
   SDL_Rect area{};                   // the pixels it may touch; empty when it draws nothing
+  SDL_Rect covers{};                 // the pixels it paints over with solid colour, hiding all behind
   std::uint64_t look = 0;            // equal looks (barring a 64-bit collision) draw equal pixels
   // Drawn in one piece or not at all: a scaled picture cut at a rectangle's edge would be
   // sampled differently on either side of the cut.

@@ -34,6 +34,11 @@ SDL_FRect Cropped(SDL_FPoint size, SDL_FRect box) {
   return {box.x, box.y, std::min(size.x, box.w), std::min(size.y, box.h)};
 }
 
+bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
+  return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+         inner.y + inner.h <= outer.y + outer.h && outer.w > 0 && outer.h > 0;
+}
+
 SDL_Rect Within(SDL_Rect area, SDL_Rect clip) {
   SDL_Rect inside{};
   return SDL_IntersectRect(&area, &clip, &inside) ? inside : kNothing;
@@ -50,7 +55,8 @@ SDL_Rect SceneRenderer::Window() const {
 std::vector<Footprint> SceneRenderer::Footprints(const Scene& scene) {
   const SDL_Rect window = Window();
   std::vector<Footprint> list;
-  list.push_back({nullptr, {0, 0}, window, window, LookOf(scene.Form1), false});
+  // The canvas covers the window: with its picture, or else with its colour.
+  list.push_back({nullptr, {0, 0}, window, window, window, LookOf(scene.Form1), false});
   const auto& elements = scene.FrontToBack();
   for (auto e = elements.rbegin(); e != elements.rend(); ++e) {
     AddFootprint(list, **e, {0, 0}, window, (*e)->Visible);
@@ -67,9 +73,10 @@ std::vector<Footprint> SceneRenderer::Footprints(const Scene& scene) {
 
 void SceneRenderer::AddFootprint(std::vector<Footprint>& list, const Element& element, SDL_FPoint origin,
                                  SDL_Rect clip, bool shown) {
-  Footprint footprint{&element, origin, clip, kNothing, 0, false};
+  Footprint footprint{&element, origin, clip, kNothing, kNothing, 0, false};
   if (shown) {
     footprint.area = Within(AreaOf(element, origin), clip);
+    footprint.covers = Within(CoveredBy(element, origin), clip);
     footprint.look = LookOf(element, origin);
     footprint.inOnePiece = element.kind == ElementKind::Picture && Scaled(static_cast<const Picture&>(element));
   }
@@ -98,6 +105,11 @@ SDL_Rect SceneRenderer::AreaOf(const Element& element, SDL_FPoint origin) {
   return kNothing;
 }
 
+SDL_Rect SceneRenderer::CoveredBy(const Element& element, SDL_FPoint origin) const {
+  if (element.kind != ElementKind::Panel || !static_cast<const Panel&>(element).hasBackColor) return kNothing;
+  return Pixels(BoxOf(element, origin));
+}
+
 SDL_Rect SceneRenderer::ImageArea(const Image* image, SDL_FRect box, bool stretch) const {
   if (image == nullptr || image->art == Art::None) return kNothing;
   return Touched(stretch ? box : Cropped(art_.NaturalSize(image->art), box));
@@ -120,16 +132,20 @@ SDL_FRect SceneRenderer::TextBox(const Label& label, SDL_FRect box, const TextTe
 void SceneRenderer::Draw(const Scene& scene) { Draw(scene, Footprints(scene), Window()); }
 
 void SceneRenderer::Draw(const Scene& scene, const std::vector<Footprint>& drawn, SDL_Rect clip) {
-  for (const Footprint& f : drawn) {
-    if (!SDL_HasIntersection(&f.area, &clip)) continue;
-    const SDL_Rect inside = Within(f.clip, clip);
+  // Nothing behind the frontmost footprint that hides all of `clip` can show: drawing starts there.
+  auto first = drawn.end();
+  while (first != drawn.begin() && !Contains((first - 1)->covers, clip)) --first;
+  if (first != drawn.begin()) --first;
+  for (auto f = first; f != drawn.end(); ++f) {
+    if (!SDL_HasIntersection(&f->area, &clip)) continue;
+    const SDL_Rect inside = Within(f->clip, clip);
     SDL_RenderSetClipRect(renderer_, &inside);
-    if (f.element == nullptr) {
+    if (f->element == nullptr) {
       DrawCanvas(scene.Form1);
-    } else if (f.element->kind == ElementKind::Panel) {
-      DrawPanelBack(static_cast<const Panel&>(*f.element));
+    } else if (f->element->kind == ElementKind::Panel) {
+      DrawPanelBack(static_cast<const Panel&>(*f->element));
     } else {
-      DrawElement(*f.element, f.origin);
+      DrawElement(*f->element, f->origin);
     }
   }
   SDL_RenderSetClipRect(renderer_, nullptr);

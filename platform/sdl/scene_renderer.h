@@ -32,6 +32,8 @@ class SceneRenderer {
   void AddFootprint(std::vector<Footprint>& list, const Element& element, SDL_FPoint origin, SDL_Rect clip,
                     bool shown);
   SDL_Rect AreaOf(const Element& element, SDL_FPoint origin);
+  // The pixels the element hides under solid colour: a panel's box filled with its colour.
+  SDL_Rect CoveredBy(const Element& element, SDL_FPoint origin) const;
   SDL_Rect ImageArea(const Image* image, SDL_FRect box, bool stretch) const;
   // Whether the picture is drawn at another size than its own.
   bool Scaled(const Picture& picture) const;
