@@ -3,21 +3,27 @@
 #include <SDL.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
+
+#include "platform/sdl/display_connection.h"
 
 namespace skyscrub::bench {
 
 namespace {
-bool withVideo = false;
+std::unique_ptr<sdl::DisplayConnection> connection;  // the game's own wait, on a window of the display
 }
 
 const char* StartLoopWait() {
-  withVideo = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0;
-  // SDL blocks on the display connection only while a window is shown; without one it would
-  // poll every millisecond, which the game never does.
-  withVideo = withVideo && SDL_CreateWindow("ticks", 0, 0, 64, 64, SDL_WINDOW_BORDERLESS) != nullptr;
-  if (!withVideo) SDL_Init(SDL_INIT_TIMER);
-  return withVideo ? "SDL_WaitEventTimeout" : "SDL_Delay";
+  SDL_Window* window = nullptr;
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == 0) {
+    window = SDL_CreateWindow("ticks", 0, 0, 64, 64, SDL_WINDOW_BORDERLESS);
+  } else {
+    SDL_Init(SDL_INIT_TIMER);
+  }
+  if (window == nullptr) return "sleep";
+  connection = std::make_unique<sdl::DisplayConnection>(window);
+  return "display connection";
 }
 
 sdl::TimerSchedule::Micros NowMicros() {
@@ -29,17 +35,10 @@ sdl::TimerSchedule::Micros NowMicros() {
 void WaitUntil(sdl::TimerSchedule::Micros due) {
   const sdl::TimerSchedule::Micros left = due - NowMicros();
   if (left <= 0) return;
-  // As the game: waits under 2 ms are a plain sleep to the due time.
-  if (left < 2000) {
+  if (!connection) {
     std::this_thread::sleep_for(std::chrono::microseconds(left));
-    return;
-  }
-  const int millis = static_cast<int>((left + 999) / 1000);
-  if (withVideo) {
-    SDL_Event event;  // an event ends the wait early, as in the game, which then runs what is due
-    SDL_WaitEventTimeout(&event, millis);
-  } else {
-    SDL_Delay(static_cast<Uint32>(millis));
+  } else if (connection->WaitForInput(left)) {
+    SDL_PumpEvents();  // an event ends the wait early, as in the game, which then runs what is due
   }
 }
 
