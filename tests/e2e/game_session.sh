@@ -5,7 +5,7 @@ set -euo pipefail
 
 readonly SKIP=77
 # In a sanitizer build the game's own code is checked for leaks by the headless tests; here the
-# system's X, GL and D-Bus libraries leave memory at exit in modules already unloaded, which
+# system's X and D-Bus libraries leave memory at exit in modules already unloaded, which
 # cannot be told apart, so only memory errors end a game under test.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 SESSION_DIR=$(mktemp -d)
