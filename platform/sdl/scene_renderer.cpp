@@ -58,14 +58,22 @@ std::vector<Footprint> SceneRenderer::Footprints(const Scene& scene) {
   // The canvas covers the window: with its picture, or else with its colour.
   list.push_back({nullptr, {0, 0}, window, window, window, LookOf(scene.Form1), false});
   const auto& elements = scene.FrontToBack();
-  for (auto e = elements.rbegin(); e != elements.rend(); ++e) {
-    AddFootprint(list, **e, {0, 0}, window, (*e)->Visible);
-    if ((*e)->kind != ElementKind::Panel) continue;
-    const auto& panel = static_cast<const Panel&>(**e);
+  // Whatever lies behind a panel that hides the whole window draws nothing (the canvas too):
+  // its pictures need not be decoded nor its captions rendered. When that panel goes, its own
+  // footprint redraws all it covered.
+  const auto hider = std::find_if(elements.begin(), elements.end(), [&](const Element* e) { return HidesWindow(*e, window); });
+  const auto shownFrom = static_cast<std::size_t>(hider - elements.begin());  // front-to-back index
+  if (hider != elements.end()) list.front().area = list.front().covers = kNothing;
+  for (std::size_t i = elements.size(); i-- > 0;) {
+    const Element& e = *elements[i];
+    const bool shown = e.Visible && i <= shownFrom;
+    AddFootprint(list, e, {0, 0}, window, shown);
+    if (e.kind != ElementKind::Panel) continue;
+    const auto& panel = static_cast<const Panel&>(e);
     const SDL_FRect box = BoxOf(panel, {0, 0});
     const SDL_Rect inside = Within(Pixels(box), window);
     for (auto child = panel.children.rbegin(); child != panel.children.rend(); ++child) {
-      AddFootprint(list, **child, {box.x, box.y}, inside, panel.Visible && (*child)->Visible);
+      AddFootprint(list, **child, {box.x, box.y}, inside, shown && (*child)->Visible);
     }
   }
   return list;
@@ -103,6 +111,11 @@ SDL_Rect SceneRenderer::AreaOf(const Element& element, SDL_FPoint origin) {
     }
   }
   return kNothing;
+}
+
+bool SceneRenderer::HidesWindow(const Element& element, SDL_Rect window) const {
+  const SDL_Rect covered = Within(CoveredBy(element, {0, 0}), window);
+  return element.Visible && SDL_RectEquals(&covered, &window);
 }
 
 SDL_Rect SceneRenderer::CoveredBy(const Element& element, SDL_FPoint origin) const {

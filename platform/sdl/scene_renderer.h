@@ -34,6 +34,7 @@ class SceneRenderer {
   SDL_Rect AreaOf(const Element& element, SDL_FPoint origin);
   // The pixels the element hides under solid colour: a panel's box filled with its colour.
   SDL_Rect CoveredBy(const Element& element, SDL_FPoint origin) const;
+  bool HidesWindow(const Element& element, SDL_Rect window) const;
   SDL_Rect ImageArea(const Image* image, SDL_FRect box, bool stretch) const;
   // Whether the picture is drawn at another size than its own.
   bool Scaled(const Picture& picture) const;
