@@ -41,7 +41,8 @@ const ArtTextures::Entry& ArtTextures::Decoded(Art art) const {
   Entry& entry = entries_[static_cast<std::size_t>(art)];
   if (entry.decoded) return entry;
   entry.decoded = true;
-  const SurfaceHandle surface = LoadArtSurface(art);
+  SurfaceHandle surface = early_ != nullptr ? early_->Take(art) : nullptr;
+  if (!surface) surface = LoadArtSurface(art);
   if (!surface) return entry;
   entry.texture.reset(SDL_CreateTextureFromSurface(renderer_, surface.get()));
   if (!entry.texture) return entry;

@@ -6,13 +6,15 @@
 #include <array>
 
 #include "assets/art.h"
+#include "platform/sdl/early_decoding.h"
 #include "platform/sdl/sdl_handles.h"
 
 namespace skyscrub::sdl {
 
 class ArtTextures {
  public:
-  explicit ArtTextures(SDL_Renderer* renderer) : renderer_(renderer) {}
+  // Pictures decoded early are taken from `early` (when given) instead of decoded again.
+  explicit ArtTextures(SDL_Renderer* renderer, EarlyDecoding* early = nullptr) : renderer_(renderer), early_(early) {}
 
   // The texture of `art`; nullptr when the build has no (readable) picture for it.
   SDL_Texture* Texture(Art art) const { return Decoded(art).texture.get(); }
@@ -33,6 +35,7 @@ class ArtTextures {
   const Entry& Decoded(Art art) const;
 
   SDL_Renderer* renderer_;
+  EarlyDecoding* early_;
   mutable std::array<Entry, static_cast<std::size_t>(Art::Count)> entries_;
 };
 

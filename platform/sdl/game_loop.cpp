@@ -29,12 +29,13 @@ TimerSchedule::Micros FramePeriod(SDL_Window* window) {
 
 }  // namespace
 
-GameLoop::GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window)
+GameLoop::GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
+                   EarlyDecoding* early)
     : game_(game),
       keyboard_(keyboard),
       frame_(frame),
       window_(window),
-      painter_(window),
+      painter_(window, early),
       display_(window),
       mouse_(game),
       schedule_({&game.Timer1, &game.Timer2, &game.Timer3}),

@@ -15,7 +15,9 @@ namespace skyscrub::sdl {
 
 class GameLoop {
  public:
-  GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window);
+  // Pictures decoded early are taken from `early` (when given).
+  GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
+           EarlyDecoding* early = nullptr);
 
   // Returns once the game has ended.
   void Run();

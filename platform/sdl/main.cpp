@@ -8,6 +8,7 @@
 
 #include "game/game_window.h"
 #include "platform/sdl/art_textures.h"
+#include "platform/sdl/early_decoding.h"
 #include "platform/sdl/game_loop.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_platform.h"
@@ -35,7 +36,7 @@ void SetIcon(SDL_Window* window) {
   if (icon) SDL_SetWindowIcon(window, icon.get());
 }
 
-int RunGame() {
+int RunGame(EarlyDecoding& firstScreen) {
   KeepWindowPixelsShared();
   const WindowHandle window(SDL_CreateWindow("Aerolith", 0, 0, kWidth, kHeight, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
   if (!window) {
@@ -47,7 +48,7 @@ int RunGame() {
 
   SdlPlatform system(window.get());
   GameWindow game(system.platform);
-  GameLoop loop(game, system.keyboard, system.frame, window.get());
+  GameLoop loop(game, system.keyboard, system.frame, window.get(), &firstScreen);
   system.messages.beforeShowing = [&loop] { loop.DrawNow(); };
   game.Form_Load();
   SDL_ShowWindow(window.get());
@@ -67,10 +68,8 @@ bool OnARealDisplay() {
   return std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0;
 }
 
-}  // namespace
-
-int main(int, char**) {
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the game installs its own
+// Opens the display and runs the game; the exit status.
+int OpenDisplayAndRun(EarlyDecoding& firstScreen) {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "Skyscrub: cannot open a display: %s\n", SDL_GetError());
     return 1;
@@ -80,11 +79,24 @@ int main(int, char**) {
     SDL_Quit();
     return 1;
   }
-  IMG_Init(IMG_INIT_PNG);
   TTF_Init();
-  const int status = RunGame();
+  const int status = RunGame(firstScreen);
   TTF_Quit();
-  IMG_Quit();
   SDL_Quit();
+  return status;
+}
+
+}  // namespace
+
+int main(int, char**) {
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the game installs its own
+  IMG_Init(IMG_INIT_PNG);
+  int status = 1;
+  {
+    // The title screen's picture is decoded while the display is being opened.
+    EarlyDecoding firstScreen({Art::TitleScreen});
+    status = OpenDisplayAndRun(firstScreen);
+  }
+  IMG_Quit();
   return status;
 }

@@ -15,7 +15,9 @@ namespace skyscrub::sdl {
 
 class SceneRenderer {
  public:
-  explicit SceneRenderer(SDL_Renderer* renderer) : renderer_(renderer), art_(renderer), texts_(renderer) {}
+  // Pictures decoded early are taken from `early` (when given).
+  explicit SceneRenderer(SDL_Renderer* renderer, EarlyDecoding* early = nullptr)
+      : renderer_(renderer), art_(renderer, early), texts_(renderer) {}
 
   // Everything the scene may draw, back to front, hidden elements included (with nothing to
   // draw), so that two frames' lists match item by item.

@@ -19,7 +19,7 @@ bool WindowPainter::Target() {
   renderer_.reset(SDL_CreateSoftwareRenderer(surface));
   if (!renderer_) return false;
   surface_ = surface;
-  scene_.emplace(renderer_.get());
+  scene_.emplace(renderer_.get(), early_);
   damage_.Forget();
   return true;
 }

@@ -16,7 +16,8 @@ namespace skyscrub::sdl {
 
 class WindowPainter {
  public:
-  explicit WindowPainter(SDL_Window* window) : window_(window) {}
+  // Pictures decoded early are taken from `early` (when given).
+  explicit WindowPainter(SDL_Window* window, EarlyDecoding* early = nullptr) : window_(window), early_(early) {}
 
   // Draws and shows what changed since the last frame; false when nothing did.
   bool PaintChanges(const Scene& scene);
@@ -31,6 +32,7 @@ class WindowPainter {
   bool Target();
 
   SDL_Window* window_;
+  EarlyDecoding* early_;
   SDL_Surface* surface_ = nullptr;  // owned by the window
   RendererHandle renderer_;
   std::optional<SceneRenderer> scene_;  // its textures go before their renderer

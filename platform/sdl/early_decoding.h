@@ -1,0 +1,29 @@
+#pragma once
+// Pictures decoded ahead of need on a thread of their own -- the first screen's, while the
+// display is still being opened -- and handed over when the drawing asks for them.
+#include <future>
+#include <map>
+
+#include "assets/art.h"
+#include "platform/sdl/sdl_handles.h"
+
+namespace skyscrub::sdl {
+
+class EarlyDecoding {
+ public:
+  // Starts decoding `arts` (SDL_image must be initialised).
+  explicit EarlyDecoding(std::initializer_list<Art> arts);
+  // Waits for whatever is still being decoded.
+  ~EarlyDecoding();
+  EarlyDecoding(const EarlyDecoding&) = delete;
+  EarlyDecoding& operator=(const EarlyDecoding&) = delete;
+
+  // The decoded picture, once, waiting for it if need be; nullptr if it was not asked for early
+  // (or was taken already).
+  SurfaceHandle Take(Art art);
+
+ private:
+  std::map<Art, std::future<SurfaceHandle>> decoding_;
+};
+
+}  // namespace skyscrub::sdl
