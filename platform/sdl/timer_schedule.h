@@ -16,9 +16,9 @@ class TimerSchedule {
   // After a stall (a dragged window, a slow machine) no more than this much is caught up.
   static constexpr Micros kMaxCatchUp = 250'000;
   // The loop sleeps at least this long between wake-ups to run ticks: a 1 ms timer's ticks
-  // then run three at a time, each at most 2 ms late -- well inside a frame, and a sound buffer
-  // -- for a third of the wake-ups, which are most of what a poll costs.
-  static constexpr Micros kShortestNap = 3'000;
+  // then run two at a time, each at most 1 ms late -- well inside a frame and a sound buffer --
+  // for half the wake-ups, which are most of what a poll costs.
+  static constexpr Micros kShortestNap = 2'000;
 
   // `timers` are read again after every event, since handlers enable, disable and re-time them.
   explicit TimerSchedule(std::vector<const Timer*> timers);
