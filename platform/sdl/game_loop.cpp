@@ -39,7 +39,11 @@ GameLoop::GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame
       display_(window),
       mouse_(game),
       schedule_({&game.Timer1, &game.Timer2, &game.Timer3}),
-      framePeriod_(FramePeriod(window)) {}
+      framePeriod_(FramePeriod(window)) {
+  // The pause and the title and end screens only watch keys; the main tick keeps its rhythm.
+  schedule_.LetNap(game.Timer2);
+  schedule_.LetNap(game.Timer3);
+}
 
 TimerSchedule::Micros GameLoop::Now() const {
   static const Uint64 frequency = SDL_GetPerformanceFrequency();

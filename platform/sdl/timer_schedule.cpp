@@ -56,10 +56,20 @@ std::optional<TimerSchedule::Micros> TimerSchedule::NextDue() const {
   return next;
 }
 
+void TimerSchedule::LetNap(const Timer& timer) {
+  for (Slot& slot : slots_) {
+    if (slot.timer == &timer) slot.naps = true;
+  }
+}
+
 std::optional<TimerSchedule::Micros> TimerSchedule::NextWake(Micros lastWake) const {
-  const std::optional<Micros> due = NextDue();
-  if (!due) return std::nullopt;
-  return std::max(*due, lastWake + kShortestNap);
+  std::optional<Micros> next;
+  for (const Slot& slot : slots_) {
+    if (!slot.running) continue;
+    const Micros wake = slot.naps ? std::max(slot.due, lastWake + kShortestNap) : slot.due;
+    if (!next || wake < *next) next = wake;
+  }
+  return next;
 }
 
 }  // namespace skyscrub::sdl

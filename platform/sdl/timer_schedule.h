@@ -15,13 +15,17 @@ class TimerSchedule {
   using Micros = std::int64_t;
   // After a stall (a dragged window, a slow machine) no more than this much is caught up.
   static constexpr Micros kMaxCatchUp = 250'000;
-  // The loop sleeps at least this long between wake-ups to run ticks: a 1 ms timer's ticks
-  // then run two at a time, each at most 1 ms late -- well inside a frame and a sound buffer --
-  // for half the wake-ups, which are most of what a poll costs.
-  static constexpr Micros kShortestNap = 2'000;
+  // A key poll's ticks wait until at least this long after the loop last woke to run ticks, so
+  // a 1 ms poll wakes the loop an eighth as often (the wake-ups are most of what it costs). No
+  // key waits for it: input wakes the loop at once, and the polls then due run. Other timers
+  // keep their exact rhythm.
+  static constexpr Micros kShortestNap = 8'000;
 
   // `timers` are read again after every event, since handlers enable, disable and re-time them.
   explicit TimerSchedule(std::vector<const Timer*> timers);
+
+  // Marks `timer`, one of the timers given, as a key poll: its ticks may wait for the loop's nap.
+  void LetNap(const Timer& timer);
 
   // Takes note of timers switched on, off or re-timed; a timer (re)started at `now` is first
   // due one Interval later.
@@ -37,12 +41,13 @@ class TimerSchedule {
   // When the next tick of any enabled timer falls due; nothing when every timer is off.
   std::optional<Micros> NextDue() const;
   // When a loop that last woke to run ticks at `lastWake` should next wake for them: when the
-  // next tick falls due, but no sooner than kShortestNap after `lastWake`.
+  // next tick falls due, but for a key poll no sooner than kShortestNap after `lastWake`.
   std::optional<Micros> NextWake(Micros lastWake) const;
 
  private:
   struct Slot {
     const Timer* timer;
+    bool naps = false;
     bool running = false;
     std::int32_t interval = 0;
     Micros due = 0;

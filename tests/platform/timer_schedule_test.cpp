@@ -34,7 +34,7 @@ struct OneTimer {
   TimerSchedule schedule;
 };
 
-enum class Waking { AtEachDueTime, AsTheLoopNaps, EveryFrame, Irregularly };
+enum class Waking { AtEachDueTime, AsAKeyPollNaps, EveryFrame, Irregularly };
 
 struct RhythmCase {
   std::int32_t interval;
@@ -47,6 +47,7 @@ TEST_P(TimerRhythm, TenSecondsGiveOneTickPerInterval) {
   const auto [interval, waking] = GetParam();
   OneTimer one(interval);
   TimerSchedule& schedule = one.schedule;
+  if (waking == Waking::AsAKeyPollNaps) schedule.LetNap(one.timer);
   std::mt19937 random(7);
   std::uniform_int_distribution<Micros> gap(300, 7 * kMs);
   constexpr Micros kEnd = 10'000 * kMs;
@@ -54,7 +55,7 @@ TEST_P(TimerRhythm, TenSecondsGiveOneTickPerInterval) {
   for (Micros now = 0; now < kEnd;) {
     switch (waking) {
       case Waking::AtEachDueTime: now = *schedule.NextDue(); break;
-      case Waking::AsTheLoopNaps: now = *schedule.NextWake(now); break;
+      case Waking::AsAKeyPollNaps: now = *schedule.NextWake(now); break;
       case Waking::EveryFrame: now += 16'667; break;
       case Waking::Irregularly: now += gap(random); break;
     }
@@ -66,22 +67,23 @@ TEST_P(TimerRhythm, TenSecondsGiveOneTickPerInterval) {
 INSTANTIATE_TEST_SUITE_P(Intervals, TimerRhythm, ::testing::ValuesIn([] {
                            std::vector<RhythmCase> cases;
                            for (std::int32_t interval : {1, 2, 5, 10, 16, 33, 100}) {
-                             for (Waking waking : {Waking::AtEachDueTime, Waking::AsTheLoopNaps, Waking::EveryFrame, Waking::Irregularly}) {
+                             for (Waking waking : {Waking::AtEachDueTime, Waking::AsAKeyPollNaps, Waking::EveryFrame, Waking::Irregularly}) {
                                cases.push_back({interval, waking});
                              }
                            }
                            return cases;
                          }()));
 
-// Timers faster than the shortest nap run a few ticks per wake-up, none later than the nap.
-TEST(TimerSchedule, TheLoopNapsBetweenWakeUps) {
+// Key polls faster than the shortest nap run a few ticks per wake-up, none later than the nap.
+TEST(TimerSchedule, KeyPollsNapBetweenWakeUps) {
   constexpr Micros kEnd = 3000 * kMs;
   const struct {
     std::int32_t interval;
     int wakeUps, largestBurst;
-  } cases[] = {{1, 1500, 2}, {2, 1500, 1}, {5, 600, 1}};
+  } cases[] = {{1, 375, 8}, {2, 375, 4}, {4, 375, 2}};
   for (const auto& c : cases) {
     OneTimer one(c.interval);
+    one.schedule.LetNap(one.timer);
     int wakeUps = 0, ticks = 0, largestBurst = 0;
     for (Micros now = 0; now < kEnd; ++wakeUps) {
       now = *one.schedule.NextWake(now);
@@ -94,6 +96,17 @@ TEST(TimerSchedule, TheLoopNapsBetweenWakeUps) {
     EXPECT_EQ(wakeUps, c.wakeUps) << c.interval << " ms";
     EXPECT_EQ(largestBurst, c.largestBurst) << c.interval << " ms";
   }
+}
+
+TEST(TimerSchedule, OtherTimersKeepTheirRhythmBesideANappingPoll) {
+  Timer tick{"Timer1", 1, true}, poll{"Timer3", 1, true};
+  TimerSchedule schedule({&tick, &poll});
+  schedule.LetNap(poll);
+  schedule.Observe(0);
+  EXPECT_EQ(schedule.NextWake(0), 1 * kMs);
+  tick.Enabled = false;
+  schedule.Observe(0);
+  EXPECT_EQ(schedule.NextWake(0), TimerSchedule::kShortestNap);
 }
 
 struct StallCase {
