@@ -29,6 +29,22 @@ bool Touches(const SDL_Rect& area, const std::vector<SDL_Rect>& rects) {
   return false;
 }
 
+// `rects` grown, and joined again, until every footprint drawn in one piece that they touch
+// lies wholly inside them.
+std::vector<SDL_Rect> TakeInWholePieces(std::vector<SDL_Rect> rects, const std::vector<Footprint>& drawn, SDL_Rect window) {
+  std::vector<bool> taken(drawn.size(), false);
+  for (bool grew = true; grew;) {
+    grew = false;
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+      if (taken[i] || !drawn[i].inOnePiece || !Touches(drawn[i].area, rects)) continue;
+      rects.push_back(drawn[i].area);
+      taken[i] = grew = true;
+    }
+    if (grew) rects = JoinRects(rects, window);
+  }
+  return rects;
+}
+
 }  // namespace
 
 std::vector<SDL_Rect> ScreenDamage::Take(const std::vector<Footprint>& now, SDL_Rect window) {
@@ -47,20 +63,6 @@ std::vector<SDL_Rect> ScreenDamage::Take(const std::vector<Footprint>& now, SDL_
   drawn_.clear();
   for (const Footprint& f : now) drawn_.push_back({f.area, f.look});
   return TakeInWholePieces(JoinRects(changed, window), now, window);
-}
-
-std::vector<SDL_Rect> TakeInWholePieces(std::vector<SDL_Rect> rects, const std::vector<Footprint>& drawn, SDL_Rect window) {
-  std::vector<bool> taken(drawn.size(), false);
-  for (bool grew = true; grew;) {
-    grew = false;
-    for (std::size_t i = 0; i < drawn.size(); ++i) {
-      if (taken[i] || !drawn[i].inOnePiece || !Touches(drawn[i].area, rects)) continue;
-      rects.push_back(drawn[i].area);
-      taken[i] = grew = true;
-    }
-    if (grew) rects = JoinRects(rects, window);
-  }
-  return rects;
 }
 
 std::vector<SDL_Rect> JoinRects(const std::vector<SDL_Rect>& rects, SDL_Rect window) {

@@ -30,8 +30,4 @@ class ScreenDamage {
 // become one, and when they would cover most of the window anyway, the window itself.
 std::vector<SDL_Rect> JoinRects(const std::vector<SDL_Rect>& rects, SDL_Rect window);
 
-// `rects` grown, and joined again, until every footprint drawn in one piece that they touch
-// lies wholly inside them.
-std::vector<SDL_Rect> TakeInWholePieces(std::vector<SDL_Rect> rects, const std::vector<Footprint>& drawn, SDL_Rect window);
-
 }  // namespace skyscrub::sdl
