@@ -29,10 +29,16 @@ SDL_Rect Touched(SDL_FRect box) {
   return {left, top, right - left, bottom - top};
 }
 
-// The part of an image drawn at its natural size from the box's corner that the box shows.
-SDL_FRect Cropped(SDL_FPoint size, SDL_FRect box) {
+// Where a picture goes in its box: scaled to fill it, or at its natural size from the box's
+// corner, cropped to the box.
+SDL_FRect ImageBox(Art art, SDL_FRect box, bool stretch) {
+  if (stretch) return box;
+  const SDL_FPoint size = ArtTextures::NaturalSize(art);
   return {box.x, box.y, std::min(size.x, box.w), std::min(size.y, box.h)};
 }
+
+// A bar whose box rounds to no pixels is not drawn.
+bool ShrunkToNothing(SDL_Rect pixels) { return pixels.w <= 0 || pixels.h <= 0; }
 
 bool Contains(const SDL_Rect& outer, const SDL_Rect& inner) {
   return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
@@ -105,17 +111,14 @@ SDL_Rect SceneRenderer::AreaOf(const Element& element, SDL_FPoint origin) {
       const TextTexture text = texts_.For(label);
       return text.texture == nullptr ? kNothing : Touched(TextBox(label, box, text));
     }
-    case ElementKind::Bar: {
-      const SDL_Rect pixels = Pixels(box);
-      return pixels.w <= 0 || pixels.h <= 0 ? kNothing : Touched(box);
-    }
+    case ElementKind::Bar:
+      return ShrunkToNothing(Pixels(box)) ? kNothing : Touched(box);
   }
   return kNothing;
 }
 
 bool SceneRenderer::HidesWindow(const Element& element, SDL_Rect window) const {
-  const SDL_Rect covered = Within(CoveredBy(element, {0, 0}), window);
-  return element.Visible && SDL_RectEquals(&covered, &window);
+  return element.Visible && Contains(CoveredBy(element, {0, 0}), window);
 }
 
 SDL_Rect SceneRenderer::CoveredBy(const Element& element, SDL_FPoint origin) const {
@@ -125,7 +128,7 @@ SDL_Rect SceneRenderer::CoveredBy(const Element& element, SDL_FPoint origin) con
 
 SDL_Rect SceneRenderer::ImageArea(const Image* image, SDL_FRect box, bool stretch) const {
   if (image == nullptr || image->art == Art::None) return kNothing;
-  return Touched(stretch ? box : Cropped(art_.NaturalSize(image->art), box));
+  return Touched(ImageBox(image->art, box, stretch));
 }
 
 bool SceneRenderer::Scaled(const Picture& picture) const {
@@ -218,8 +221,7 @@ void SceneRenderer::DrawElement(const Element& element, SDL_FPoint origin) {
 
 void SceneRenderer::DrawImage(const Image* image, SDL_FRect box, bool stretch) {
   if (image == nullptr || image->art == Art::None) return;
-  const SDL_FPoint size = art_.NaturalSize(image->art);
-  const SDL_FRect shown = stretch ? box : Cropped(size, box);
+  const SDL_FRect shown = ImageBox(image->art, box, stretch);
   SDL_Texture* texture = art_.Texture(image->art);
   if (texture == nullptr) {
     SDL_SetRenderDrawColor(renderer_, kPlaceholder.r, kPlaceholder.g, kPlaceholder.b, 255);
@@ -241,7 +243,7 @@ void SceneRenderer::DrawLabel(const Label& label, SDL_FRect box) {
 
 void SceneRenderer::DrawBar(const Bar& bar, SDL_FRect box) {
   const SDL_Rect pixels = Pixels(box);
-  if (pixels.w <= 0 || pixels.h <= 0) return;  // a bar shrunk to nothing is not drawn
+  if (ShrunkToNothing(pixels)) return;
   const Rgb rgb = ToRgb(bar.BackColor);
   switch (bar.shape) {
     case BarShape::Rectangle:
