@@ -8,12 +8,6 @@ EarlyDecoding::EarlyDecoding(std::initializer_list<Art> arts) {
   for (const Art art : arts) decoding_.emplace(art, std::async(std::launch::async, LoadArtSurface, art));
 }
 
-EarlyDecoding::~EarlyDecoding() {
-  for (auto& [art, surface] : decoding_) {
-    if (surface.valid()) surface.wait();
-  }
-}
-
 SurfaceHandle EarlyDecoding::Take(Art art) {
   const auto found = decoding_.find(art);
   if (found == decoding_.end() || !found->second.valid()) return nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // Pictures decoded ahead of need on a thread of their own -- the first screen's, while the
-// display is still being opened -- and handed over when the drawing asks for them.
+// display is still being opened -- and handed over when the drawing asks for them. Going, it
+// waits for whatever is still being decoded (as std::async's futures do).
 #include <future>
 #include <map>
 
@@ -13,10 +14,6 @@ class EarlyDecoding {
  public:
   // Starts decoding `arts` (SDL_image must be initialised).
   explicit EarlyDecoding(std::initializer_list<Art> arts);
-  // Waits for whatever is still being decoded.
-  ~EarlyDecoding();
-  EarlyDecoding(const EarlyDecoding&) = delete;
-  EarlyDecoding& operator=(const EarlyDecoding&) = delete;
 
   // The decoded picture, once, waiting for it if need be; nullptr if it was not asked for early
   // (or was taken already).
