@@ -52,7 +52,8 @@ app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 start_dialog() {
   "$game/SkyscrubSetup" >>"$work/app.log" 2>&1 &
   app_pid=$!
-  wait_until 30 has_window "Skyscrub Options" || fail "the dialog did not open"
+  wait_until 30 has_window "Skyscrub Options" ||
+    fail "the dialog did not open; the program $(app_ended && echo ended || echo "is still running"), its output: $(cat "$work/app.log")"
   window=$(xdotool search --name '^Skyscrub Options$' | head -n1)
 }
 
