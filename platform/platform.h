@@ -94,7 +94,9 @@ class Files {
   virtual ~Files() = default;
   // The folder that holds the running program, without a trailing separator.
   virtual std::string ProgramFolder() = 0;
-  // The whole content of a small text file, or nothing when it cannot be read.
+  // The whole content of a text file; nothing when it cannot be read or is larger than
+  // settings::kMaxFileBytes (no settings file is that large). The options editor reads the
+  // same way, so the game and the editor always see the same settings.
   virtual std::optional<std::string> ReadTextFile(const std::string& path) = 0;
 };
 

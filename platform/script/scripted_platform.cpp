@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "settings/file_access.h"
+
 namespace skyscrub {
 
 namespace {
@@ -108,8 +110,9 @@ void ScriptedPlatform::EndProgram() {
 std::string ScriptedPlatform::ProgramFolder() { return {}; }
 
 std::optional<std::string> ScriptedPlatform::ReadTextFile(const std::string& path) {
-  if (path == "/components/gamedata.jpc") return settingsContent;
-  return std::nullopt;
+  if (path != "/components/gamedata.jpc" || !settingsContent) return std::nullopt;
+  if (settingsContent->size() > settings::kMaxFileBytes) return std::nullopt;  // as the real files refuse it
+  return settingsContent;
 }
 
 }  // namespace skyscrub

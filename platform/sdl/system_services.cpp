@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "platform/sdl/program_files.h"
+#include "settings/file_access.h"
 #include "settings/program_folder.h"
 
 namespace skyscrub::sdl {
@@ -12,7 +13,7 @@ std::string SystemFiles::ProgramFolder() {
   return folder;
 }
 
-std::optional<std::string> SystemFiles::ReadTextFile(const std::string& path) { return ReadSmallTextFile(NativePath(path)); }
+std::optional<std::string> SystemFiles::ReadTextFile(const std::string& path) { return settings::ReadWholeFile(NativePath(path)); }
 
 std::uint64_t SystemClock::RandomSeed() {
   return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());

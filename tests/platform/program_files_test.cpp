@@ -1,4 +1,4 @@
-// The program folder, the reading of small text files and the game's sound paths.
+// The files as the real game reads them, and its sound paths.
 #include "platform/sdl/program_files.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,9 @@
 
 #include <filesystem>
 #include <fstream>
+
+#include "platform/sdl/system_services.h"
+#include "settings/file_access.h"
 
 namespace skyscrub::sdl {
 namespace {
@@ -25,20 +28,23 @@ class TextFiles : public ::testing::Test {
   }
 };
 
-TEST_F(TextFiles, ReadsASettingsFileExactly) {
-  EXPECT_EQ(ReadSmallTextFile(Write("gamedata.jpc", "10\r\n1\r\n0\r\n")), "10\r\n1\r\n0\r\n");
-  EXPECT_EQ(ReadSmallTextFile(Write("empty", "")), "");
+TEST_F(TextFiles, ReadsAFileWholeAndExactly) {
+  SystemFiles files;
+  EXPECT_EQ(files.ReadTextFile(Write("gamedata.jpc", "10\r\n1\r\n0\r\n")), "10\r\n1\r\n0\r\n");
+  EXPECT_EQ(files.ReadTextFile(Write("empty", "")), "");
+  // The trace tool's settings files of several MiB are read to their end, as here.
+  const std::string big = std::string(std::size_t{4} * 1024 * 1024, '0') + "7\r\n1\r\n1\r\n";
+  EXPECT_EQ(files.ReadTextFile(Write("big", big)), big);
 }
 
-TEST_F(TextFiles, ReadsOnlyTheStartOfAHugeFile) {
-  const std::string content = ReadSmallTextFile(Write("huge", std::string(kMaxTextFileBytes * 3, '7'))).value();
-  EXPECT_EQ(content.size(), kMaxTextFileBytes);
-}
-
-TEST_F(TextFiles, FailsOnWhatIsNoFile) {
-  EXPECT_EQ(ReadSmallTextFile((dir / "missing").string()), std::nullopt);
-  EXPECT_EQ(ReadSmallTextFile(dir.string()), std::nullopt);
-  EXPECT_EQ(ReadSmallTextFile("/dev/zero"), std::nullopt);
+TEST_F(TextFiles, FailsOnWhatIsNoSettingsFile) {
+  SystemFiles files;
+  const std::string tooLarge = Write("too_large", "");
+  fs::resize_file(tooLarge, settings::kMaxFileBytes + 1);  // sparse: costs no disk
+  EXPECT_EQ(files.ReadTextFile(tooLarge), std::nullopt);
+  EXPECT_EQ(files.ReadTextFile((dir / "missing").string()), std::nullopt);
+  EXPECT_EQ(files.ReadTextFile(dir.string()), std::nullopt);
+  EXPECT_EQ(files.ReadTextFile("/dev/zero"), std::nullopt);
 }
 
 TEST(NativePath, TurnsTheGamesBackslashesIntoSlashes) {

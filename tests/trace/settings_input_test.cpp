@@ -1,10 +1,12 @@
 // Whatever the settings file holds, start-up ends with a usable tick and the flags it could read.
-// Each file is given to the game as `settings raw "TEXT"`, as a trace script would.
+// Each file is given to the game as `settings raw "TEXT"`, as a trace script would; the scripted
+// files read as the real ones do (whole, and nothing at all beyond settings::kMaxFileBytes).
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <sstream>
 
+#include "settings/file_access.h"
 #include "tools/trace/script_session.h"
 
 namespace skyscrub::trace {
@@ -69,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"HugeLeadingZeros", Many('0') + "7\r\n1\r\n1\r\n", 7, 1, 1, true},
         SettingsCase{"HugeTrailingGarbage", "12\r\n1\r\n1\r\n" + Many('x'), 12, 1, 1, true},
         SettingsCase{"HugeSingleLineWithoutEnd", Many(' ') + "3,1,1", 3, 1, 1, true},
+        SettingsCase{"LargerThanAnySettingsFile", "5\r\n1\r\n1\r\n" + Many(' ', settings::kMaxFileBytes), 10, 0, 0, false},
         SettingsCase{"Binary", std::string("\x00\xFF\xFE\x01\x80\r\n\x7F", 8), 10, 0, 0, false},
         SettingsCase{"NulAfterFirstLine", std::string("10\r\n\0\r\n1\r\n", 9), 10, 0, 0, false},
         SettingsCase{"NoLineEndsCommas", "10,1,1", 10, 1, 1, true},
