@@ -26,14 +26,14 @@ const char* StartLoopWait() {
   return "display connection";
 }
 
-sdl::TimerSchedule::Micros NowMicros() {
+TimerSchedule::Micros NowMicros() {
   static const Uint64 frequency = SDL_GetPerformanceFrequency();
   const Uint64 count = SDL_GetPerformanceCounter();
-  return static_cast<sdl::TimerSchedule::Micros>(count / frequency * 1'000'000 + count % frequency * 1'000'000 / frequency);
+  return static_cast<TimerSchedule::Micros>(count / frequency * 1'000'000 + count % frequency * 1'000'000 / frequency);
 }
 
-void WaitUntil(sdl::TimerSchedule::Micros due) {
-  const sdl::TimerSchedule::Micros left = due - NowMicros();
+void WaitUntil(TimerSchedule::Micros due) {
+  const TimerSchedule::Micros left = due - NowMicros();
   if (left <= 0) return;
   if (!connection) {
     std::this_thread::sleep_for(std::chrono::microseconds(left));

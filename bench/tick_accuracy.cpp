@@ -13,13 +13,13 @@
 
 #include "bench/loop_wait.h"
 #include "game/scene/elements.h"
-#include "platform/sdl/timer_schedule.h"
+#include "platform/timer_schedule.h"
 
 namespace skyscrub::bench {
 
 namespace {
 
-using Micros = sdl::TimerSchedule::Micros;
+using Micros = TimerSchedule::Micros;
 
 double CpuSeconds() {
   rusage usage{};
@@ -43,7 +43,7 @@ struct RunFigures {
 // blocks for one second, as a machine that stalls would.
 RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt) {
   Timer timer{"Timer1", interval, true};
-  sdl::TimerSchedule schedule({&timer});
+  TimerSchedule schedule({&timer});
   RunFigures figures;
   const Micros start = NowMicros();
   // The window closes half an Interval after the last tick falls due, so that a tick on time
@@ -108,7 +108,7 @@ void ReportStall(std::int32_t interval) {
               "\"limit_ms\":%lld}\n",
               interval, static_cast<long long>(f.burstAfterStall),
               static_cast<long long>(f.burstAfterStall * interval),
-              static_cast<long long>(sdl::TimerSchedule::kMaxCatchUp / 1000));
+              static_cast<long long>(TimerSchedule::kMaxCatchUp / 1000));
   std::fflush(stdout);
 }
 

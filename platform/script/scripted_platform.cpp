@@ -59,7 +59,7 @@ ScriptedPlatform::ScriptedPlatform()
 
 void ScriptedPlatform::SetSeed(std::uint64_t seed) {
   seed_ = seed;
-  reseeds = 0;
+  reseedCount_ = 0;
 }
 
 std::int16_t ScriptedPlatform::GetKeyState(Key key) {
@@ -93,8 +93,13 @@ MessageAnswer ScriptedPlatform::Show(std::string_view title, std::string_view te
   return answer;
 }
 
-// Every reseed from the clock is a new but reproducible seed.
-std::uint64_t ScriptedPlatform::RandomSeed() { return seed_ * 1000003u + reseeds++; }
+// Every reseed from the clock is a new but reproducible seed, unless the script gave it.
+std::uint64_t ScriptedPlatform::RandomSeed() {
+  if (reseeds.empty()) return seed_ * 1000003u + reseedCount_++;
+  const std::uint64_t seed = reseeds.front();
+  reseeds.pop_front();
+  return seed;
+}
 
 void ScriptedPlatform::Place(int, int, int, int) {}
 

@@ -44,12 +44,12 @@ class ScriptedPlatform final : Keyboard, SoundEffects, MusicPlayer, Display, Mes
   DisplaySize screen{1024, 768};               // the desktop size reported
   ModeTest modeTest = ModeTest::Successful;    // what testing any mode answers
   std::deque<MessageAnswer> answers;           // answers for the next message boxes
+  std::deque<std::uint64_t> reseeds;           // what the next reseeds from the clock get
   void SetSeed(std::uint64_t seed);
 
   // ---- What the game did ----
   std::vector<Effect> effects;
   bool ended = false;
-  std::uint64_t reseeds = 0;
 
  private:
   std::int16_t GetKeyState(Key key) override;
@@ -69,6 +69,7 @@ class ScriptedPlatform final : Keyboard, SoundEffects, MusicPlayer, Display, Mes
   std::optional<std::string> ReadTextFile(const std::string& path) override;
 
   std::uint64_t seed_ = 1;
+  std::uint64_t reseedCount_ = 0;
   Platform platform_;
 };
 

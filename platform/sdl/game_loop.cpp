@@ -16,10 +16,6 @@ constexpr int kLongestSleepMillis = 100;
 // saver away while it does.
 constexpr TimerSchedule::Micros kLongestWithoutLooking = 1'000'000;
 
-// The Timer events, in the order the schedule is given the timers.
-constexpr void (GameWindow::*kTimerEvents[])() = {&GameWindow::Timer1_Timer, &GameWindow::Timer2_Timer,
-                                                  &GameWindow::Timer3_Timer};
-
 TimerSchedule::Micros FramePeriod(SDL_Window* window) {
   SDL_DisplayMode mode{};
   const int index = std::max(SDL_GetWindowDisplayIndex(window), 0);
@@ -29,20 +25,21 @@ TimerSchedule::Micros FramePeriod(SDL_Window* window) {
 
 }  // namespace
 
-GameLoop::GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
+GameLoop::GameLoop(WindowEvents& events, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
                    EarlyDecoding* early)
-    : game_(game),
+    : events_(events),
+      game_(events.game()),
       keyboard_(keyboard),
       frame_(frame),
       window_(window),
       painter_(window, early),
       display_(window),
-      mouse_(game),
-      schedule_({&game.Timer1, &game.Timer2, &game.Timer3}),
+      mouse_(events),
+      schedule_(events.Timers()),
       framePeriod_(FramePeriod(window)) {
   // The pause and the title and end screens only watch keys; the main tick keeps its rhythm.
-  schedule_.LetNap(game.Timer2);
-  schedule_.LetNap(game.Timer3);
+  schedule_.LetNap(game_.Timer2);
+  schedule_.LetNap(game_.Timer3);
 }
 
 TimerSchedule::Micros GameLoop::Now() const {
@@ -56,7 +53,7 @@ void GameLoop::Run() {
   while (Running()) {
     DrawIfChanged();
     WaitAndHandleEvents();
-    if (StopRequested()) game_.UnloadAndEnd();
+    if (StopRequested()) events_.Deliver({WindowEvent::Kind::Close});
     RunDueTimers();
   }
 }
@@ -87,7 +84,7 @@ void GameLoop::WaitAndHandleEvents() {
 void GameLoop::Handle(const SDL_Event& event) {
   switch (event.type) {
     case SDL_QUIT:
-      game_.UnloadAndEnd();
+      events_.Deliver({WindowEvent::Kind::Close});
       break;
     case SDL_MOUSEMOTION:
       ShowCursorFor(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
@@ -118,7 +115,7 @@ void GameLoop::RunDueTimers() {
     if (!due) break;
     lastTicks_ = now;
     schedule_.Ran(*due);
-    (game_.*kTimerEvents[*due])();
+    events_.Deliver(TimerEvent(*due));
     sceneTouched_ = true;
     schedule_.Observe(Now());
   }

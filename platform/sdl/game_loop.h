@@ -3,12 +3,12 @@
 // window's close, draws a frame when the scene changed, and sleeps while nothing is due.
 #include <SDL.h>
 
-#include "game/game_window.h"
+#include "game/window_events.h"
 #include "platform/sdl/display_connection.h"
 #include "platform/sdl/mouse_events.h"
 #include "platform/sdl/sdl_keyboard.h"
 #include "platform/sdl/sdl_window_frame.h"
-#include "platform/sdl/timer_schedule.h"
+#include "platform/timer_schedule.h"
 #include "platform/sdl/window_painter.h"
 
 namespace skyscrub::sdl {
@@ -16,7 +16,7 @@ namespace skyscrub::sdl {
 class GameLoop {
  public:
   // Pictures decoded early are taken from `early` (when given).
-  GameLoop(GameWindow& game, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
+  GameLoop(WindowEvents& events, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
            EarlyDecoding* early = nullptr);
 
   // Returns once the game has ended.
@@ -36,6 +36,7 @@ class GameLoop {
   // Microseconds until the next timer or the next frame falls due.
   Micros WaitMicros() const;
 
+  WindowEvents& events_;
   GameWindow& game_;
   SdlKeyboard& keyboard_;
   const SdlWindowFrame& frame_;

@@ -3,16 +3,25 @@
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
 
 #include "game/game_window.h"
+#include "game/window_events.h"
 #include "platform/sdl/art_textures.h"
+#include "platform/sdl/command_line.h"
+#include "platform/sdl/demo_file.h"
 #include "platform/sdl/early_decoding.h"
 #include "platform/sdl/game_loop.h"
 #include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/stop_and_crash_guard.h"
+#include "skyscrub/version.h"
+#include "tools/trace/demo_recorder.h"
 
 namespace {
 
@@ -36,9 +45,28 @@ void SetIcon(SDL_Window* window) {
   if (icon) SDL_SetWindowIcon(window, icon.get());
 }
 
-int RunGame(EarlyDecoding& firstScreen) {
+// The file a recorded game goes to; nothing when none is asked for or it cannot be created,
+// in which case the game is played without recording.
+std::optional<DemoFile> RecordingFile(const Options& options) {
+  if (!options.record) return std::nullopt;
+  std::string error;
+  std::optional<DemoFile> file = DemoFile::Create(*options.record, error);
+  if (!file) {
+    std::fprintf(stderr, "Skyscrub: cannot record to %s: %s; playing without recording\n", options.record->c_str(),
+                 error.c_str());
+  }
+  return file;
+}
+
+std::atomic<trace::DemoRecorder*> crashRecording{nullptr};
+
+void WriteRecordingOnCrash(int signal) {
+  if (trace::DemoRecorder* recorder = crashRecording.load()) recorder->WriteOnCrash(signal);
+}
+
+int RunGame(EarlyDecoding& firstScreen, const Options& options) {
   KeepWindowPixelsShared();
-  const WindowHandle window(SDL_CreateWindow("Aerolith", 0, 0, kWidth, kHeight, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
+  const WindowHandle window(SDL_CreateWindow("", 0, 0, kWidth, kHeight, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
   if (!window) {
     std::fprintf(stderr, "Skyscrub: cannot open a window: %s\n", SDL_GetError());
     return 1;
@@ -47,14 +75,32 @@ int RunGame(EarlyDecoding& firstScreen) {
   InstallStopAndCrashHandlers(window.get());
 
   SdlPlatform system(window.get());
-  GameWindow game(system.platform);
-  GameLoop loop(game, system.keyboard, system.frame, window.get(), &firstScreen);
+  std::optional<DemoFile> file = RecordingFile(options);
+  std::unique_ptr<trace::DemoRecorder> recorder;
+  if (file) {
+    const std::string heading = std::string("# A game of Skyscrub ") + kVersion + ", recorded with --record " +
+                                *options.record + "\n# Replay it with: skyscrub-trace " + *options.record + "\n";
+    recorder = std::make_unique<trace::DemoRecorder>(system.platform, *file, heading);
+  }
+  GameWindow game(recorder ? recorder->platform() : system.platform);
+  if (recorder) {
+    recorder->Watch(game);
+    crashRecording = recorder.get();
+    SetCrashWriter(WriteRecordingOnCrash);
+  }
+  WindowEvents events(game, recorder.get());
+  SDL_SetWindowTitle(window.get(), std::string(game.Form1.caption).c_str());
+  GameLoop loop(events, system.keyboard, system.frame, window.get(), &firstScreen);
   system.messages.beforeShowing = [&loop] { loop.DrawNow(); };
-  game.Form_Load();
+  events.Deliver({WindowEvent::Kind::Load});
   SDL_ShowWindow(window.get());
   SDL_RaiseWindow(window.get());
-  game.Form_Activate();
+  events.Deliver({WindowEvent::Kind::Activate});
   loop.Run();
+  if (recorder) {
+    SetCrashWriter(nullptr);
+    recorder->Finish();
+  }
   StopGuardingWindow();
   return 0;
 }
@@ -69,7 +115,7 @@ bool OnARealDisplay() {
 }
 
 // Opens the display and runs the game; the exit status.
-int OpenDisplayAndRun(EarlyDecoding& firstScreen) {
+int OpenDisplayAndRun(EarlyDecoding& firstScreen, const Options& options) {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
     std::fprintf(stderr, "Skyscrub: cannot open a display: %s\n", SDL_GetError());
     return 1;
@@ -80,7 +126,7 @@ int OpenDisplayAndRun(EarlyDecoding& firstScreen) {
     return 1;
   }
   TTF_Init();
-  const int status = RunGame(firstScreen);
+  const int status = RunGame(firstScreen, options);
   TTF_Quit();
   SDL_Quit();
   return status;
@@ -88,14 +134,28 @@ int OpenDisplayAndRun(EarlyDecoding& firstScreen) {
 
 }  // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+  const CommandLine line = ReadCommandLine(argc, argv);
+  switch (line.action) {
+    case CommandLine::Action::Help:
+      std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
+      return 0;
+    case CommandLine::Action::Version:
+      std::printf("Skyscrub %s\n", kVersion);
+      return 0;
+    case CommandLine::Action::Refuse:
+      std::fprintf(stderr, "Skyscrub: %s\n", line.error.c_str());
+      return 2;
+    case CommandLine::Action::Play:
+      break;
+  }
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the game installs its own
   IMG_Init(IMG_INIT_PNG);
   int status = 1;
   {
     // The title screen's picture is decoded while the display is being opened.
     EarlyDecoding firstScreen({Art::TitleScreen});
-    status = OpenDisplayAndRun(firstScreen);
+    status = OpenDisplayAndRun(firstScreen, line.options);
   }
   IMG_Quit();
   return status;

@@ -1,21 +1,22 @@
 #pragma once
 // Mouse moves and clicks, delivered as the game window's MouseMove and Click events of the
 // element under the pointer.
-#include "game/game_window.h"
+#include "game/window_events.h"
 
 namespace skyscrub::sdl {
 
 class MouseEvents {
  public:
-  explicit MouseEvents(GameWindow& game) : game_(game) {}
+  explicit MouseEvents(WindowEvents& events) : events_(events) {}
 
+  // Points are in canvas pixels.
   void Moved(float x, float y);
   // A click is a press and a release of the left button over the same label.
   void Pressed(float x, float y);
   void Released(float x, float y);
 
  private:
-  GameWindow& game_;
+  WindowEvents& events_;
   const Element* pressedOn_ = nullptr;
 };
 

@@ -12,11 +12,14 @@ namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
 std::atomic<SDL_Window*> guardedWindow{nullptr};  // lock-free, so safe to read in a handler
+std::atomic<void (*)(int)> crashWriter{nullptr};
 
 void OnStop(int) { stopRequested = 1; }
 
-// Runs once (the handler resets itself): back to the desktop mode, then die as the signal says.
+// Runs once (the handler resets itself): the recording written out, back to the desktop mode,
+// then die as the signal says.
 void OnCrash(int signal) {
+  if (void (*lastWords)(int) = crashWriter.load()) lastWords(signal);
   SDL_Window* window = guardedWindow.load();
   if (window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0) SDL_SetWindowFullscreen(window, 0);
   std::raise(signal);
@@ -40,6 +43,8 @@ void InstallStopAndCrashHandlers(SDL_Window* window) {
 }
 
 void StopGuardingWindow() { guardedWindow = nullptr; }
+
+void SetCrashWriter(void (*lastWords)(int signal)) { crashWriter = lastWords; }
 
 bool StopRequested() { return stopRequested != 0; }
 

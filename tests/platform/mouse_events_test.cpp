@@ -11,7 +11,8 @@ namespace {
 class Pointer : public GameFixture {
  protected:
   void SetUp() override { Start(); }
-  MouseEvents mouse{game};
+  WindowEvents events{game};
+  MouseEvents mouse{events};
 
   void Click(float x, float y) {
     mouse.Pressed(x, y);

@@ -1,6 +1,6 @@
 // The timers' rhythm against a made-up clock: one tick per Interval however the loop wakes,
 // handlers that switch timers, and the limit on catching up after a stall.
-#include "platform/sdl/timer_schedule.h"
+#include "platform/timer_schedule.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-namespace skyscrub::sdl {
+namespace skyscrub {
 namespace {
 
 using Micros = TimerSchedule::Micros;
@@ -182,4 +182,4 @@ TEST(TimerSchedule, OffOrZeroIntervalTimersNeverFallDue) {
 }
 
 }  // namespace
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub

@@ -156,21 +156,6 @@ TEST_F(SessionTest, NothingReachesAnEndedProgram) {
   EXPECT_EQ(out.str(), "");
 }
 
-TEST(TimerClock, DeliversInDueOrderWithTiesToTheTimerListedFirst) {
-  Timer a{"a", 3, true}, b{"b", 2, true}, c{"c", 5, false};
-  TimerClock clock({&a, &b, &c});
-  std::string order;
-  while (const Timer* due = clock.NextDue(6)) {
-    order += std::string(due->name) + std::to_string(clock.Now()) + " ";
-    if (clock.Now() == 4) c.Enabled = true;  // enabled at 4: first due at 9
-  }
-  EXPECT_EQ(order, "b2 a3 b4 a6 b6 ");
-  clock.AdvanceTo(6);
-  EXPECT_EQ(clock.NextDue(8), &b);
-  EXPECT_EQ(clock.NextDue(9), &a);
-  EXPECT_EQ(clock.NextDue(9), &c);
-}
-
 TEST(Limits, BoundTheEventsOfAScript) {
   std::ostringstream out;
   Limits limits;

@@ -134,6 +134,7 @@ NameTable::NameTable() {
   }
 
   AddVariables();
+  variableCount_ = values_.size();
   for (const auto& [element, place] : elements) AddElement(*element, place);
   AddTimers();
   Add("Form1.Picture", [](GameWindow& g) -> auto& { return g.Form1.picture; }, PictureCodec{&pictureOwners_});

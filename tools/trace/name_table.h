@@ -34,6 +34,8 @@ class NameTable {
   const NamedValue* Find(std::string_view name) const;
   // Variables first, then the elements front to back, then the timers and the window.
   const std::vector<NamedValue>& All() const { return values_; }
+  // How many of All() are the game's variables.
+  std::size_t VariableCount() const { return variableCount_; }
 
  private:
   NameTable();
@@ -44,6 +46,7 @@ class NameTable {
   void AddTimers();
 
   std::vector<NamedValue> values_;
+  std::size_t variableCount_ = 0;
   std::unordered_map<std::string_view, std::size_t> byName_;
   std::unordered_map<std::string_view, Place> pictureOwners_;  // elements designed with a picture
 };

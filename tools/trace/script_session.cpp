@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "tools/trace/script_words.h"
 #include "tools/trace/value_text.h"
 
 namespace skyscrub::trace {
@@ -53,58 +54,6 @@ std::string_view StripComment(std::string_view line) {
   return line;
 }
 
-template <class T>
-struct Named {
-  std::string_view name;
-  T value;
-};
-
-template <class T, std::size_t N>
-std::optional<T> Lookup(const std::array<Named<T>, N>& table, std::string_view name) {
-  for (const auto& entry : table) {
-    if (entry.name == name) return entry.value;
-  }
-  return std::nullopt;
-}
-
-using Handler = void (GameWindow::*)();
-
-constexpr std::array<Named<Handler>, 3> kClicks{{
-    {"Label7", &GameWindow::Label7_Click},
-    {"Label8", &GameWindow::Label8_Click},
-    {"Label9", &GameWindow::Label9_Click},
-}};
-
-constexpr std::array<Named<Handler>, 5> kMoves{{
-    {"Label7", &GameWindow::Label7_MouseMove},
-    {"Label8", &GameWindow::Label8_MouseMove},
-    {"Label9", &GameWindow::Label9_MouseMove},
-    {"Picture2", &GameWindow::Picture2_MouseMove},
-    {"Control_Screen", &GameWindow::Control_Screen_MouseMove},
-}};
-
-constexpr std::array<Named<Key>, 7> kKeys{{
-    {"Escape", Key::Escape},
-    {"Space", Key::Space},
-    {"Left", Key::Left},
-    {"Up", Key::Up},
-    {"Right", Key::Right},
-    {"P", Key::P},
-    {"Z", Key::Z},
-}};
-
-constexpr std::array<Named<MessageAnswer>, 3> kAnswers{{
-    {"OK", MessageAnswer::Ok},
-    {"Yes", MessageAnswer::Yes},
-    {"No", MessageAnswer::No},
-}};
-
-constexpr std::array<Named<ModeTest>, 3> kModeTests{{
-    {"0", ModeTest::Successful},
-    {"1", ModeTest::Restart},
-    {"2", ModeTest::NotPossible},
-}};
-
 std::string Quote(std::string_view text) {
   std::string quoted(1, '\'');
   quoted.append(text).append(1, '\'');
@@ -120,14 +69,26 @@ std::optional<std::int64_t> Count(std::string_view args) {
 }  // namespace
 
 const Session::Command Session::kCommands[] = {
-    {"seed", &Session::Seed},   {"settings", &Session::Settings}, {"answer", &Session::Answer},
+    {"seed", &Session::Seed},     {"settings", &Session::Settings}, {"answer", &Session::Answer},
     {"screen", &Session::Screen}, {"modetest", &Session::ModeTestCommand}, {"load", &Session::Load},
-    {"click", &Session::Click}, {"move", &Session::Move},         {"keys", &Session::Keys},
-    {"tick", &Session::Tick},   {"poll2", &Session::Poll2},       {"poll3", &Session::Poll3},
-    {"run", &Session::Run},     {"set", &Session::Set},           {"dump", &Session::Dump},
+    {"click", &Session::Click},   {"move", &Session::Move},         {"keys", &Session::Keys},
+    {"tick", &Session::Tick},     {"poll2", &Session::Poll2},       {"poll3", &Session::Poll3},
+    {"run", &Session::Run},       {"close", &Session::Close},       {"reseed", &Session::Reseed},
+    {"set", &Session::Set},       {"dump", &Session::Dump},         {"check", &Session::Check},
+    {"ended", &Session::EndedCommand},
 };
 
-Session::Session(std::ostream& out, Limits limits) : out_(out), limits_(limits) {}
+Session::Session(std::ostream& out, Limits limits, ScriptOutput* record)
+    : recorder(record != nullptr ? std::make_unique<DemoRecorder>(system.platform(), *record) : nullptr),
+      game(recorder ? recorder->platform() : system.platform()),
+      out_(out),
+      limits_(limits) {
+  if (recorder) recorder->Watch(game);
+}
+
+void Session::FinishRecording() {
+  if (recorder) recorder->Finish();
+}
 
 std::optional<std::string> Session::Execute(std::string_view line) {
   const auto [word, args] = SplitWord(StripComment(line));
@@ -146,12 +107,19 @@ void Session::PrintEffects() {
   system.effects.clear();
 }
 
-bool Session::Deliver(Handler handler) {
-  if (Ended() || events_ >= limits_.maxEvents || (poked_ && !limits_.eventsAfterSet)) return false;
-  ++events_;
-  (game.*handler)();
+bool Session::Deliver(WindowEvent event) {
+  if (Ended() || delivered_ >= limits_.maxEvents || (poked_ && !limits_.eventsAfterSet)) return false;
+  if (!events_.Deliver(event)) return false;
+  ++delivered_;
+  if (event == TimerEvent(0)) ++ticks_;
+  schedule_.Observe(now_);  // the handler may have switched timers on or off
   if (afterEvent) afterEvent();
   return true;
+}
+
+Session::Error Session::Mismatch(std::string message) {
+  mismatched_ = true;
+  return "event " + std::to_string(delivered_) + ", tick " + std::to_string(ticks_) + ": " + message;
 }
 
 Session::Error Session::Seed(std::string_view args) {
@@ -206,21 +174,34 @@ Session::Error Session::ModeTestCommand(std::string_view args) {
 
 Session::Error Session::Load(std::string_view args) {
   if (!args.empty()) return "load takes nothing, not " + Quote(args);
-  if (Deliver(&GameWindow::Form_Load)) Deliver(&GameWindow::Form_Activate);
+  if (Deliver({WindowEvent::Kind::Load})) Deliver({WindowEvent::Kind::Activate});
   return std::nullopt;
 }
 
 Session::Error Session::Click(std::string_view args) {
-  const auto handler = Lookup(kClicks, args);
-  if (!handler) return "nothing to click named " + Quote(args);
-  Deliver(*handler);
+  const auto index = ElementEventsNamed(args);
+  if (!index || kElementEvents[*index].click == nullptr) return "nothing to click named " + Quote(args);
+  Deliver({WindowEvent::Kind::Click, static_cast<std::uint8_t>(*index)});
   return std::nullopt;
 }
 
 Session::Error Session::Move(std::string_view args) {
-  const auto handler = Lookup(kMoves, args);
-  if (!handler) return "no mouse-move for " + Quote(args);
-  Deliver(*handler);
+  const auto index = ElementEventsNamed(args);
+  if (!index) return "no mouse-move for " + Quote(args);
+  Deliver({WindowEvent::Kind::MouseMove, static_cast<std::uint8_t>(*index)});
+  return std::nullopt;
+}
+
+Session::Error Session::Close(std::string_view args) {
+  if (!args.empty()) return "close takes nothing, not " + Quote(args);
+  Deliver({WindowEvent::Kind::Close});
+  return std::nullopt;
+}
+
+Session::Error Session::Reseed(std::string_view args) {
+  const auto seed = ParseInteger(args, 0, std::numeric_limits<std::int64_t>::max());
+  if (!seed) return "reseed needs a whole number, not " + Quote(args);
+  system.reseeds.push_back(static_cast<std::uint64_t>(*seed));
   return std::nullopt;
 }
 
@@ -242,34 +223,36 @@ Session::Error Session::Keys(std::string_view args) {
   return std::nullopt;
 }
 
-Session::Error Session::Repeat(std::string_view args, const Timer& timer, Handler handler) {
+Session::Error Session::Repeat(std::string_view args, std::size_t index) {
   const auto count = Count(args);
   if (!count) return "expected a count, not " + Quote(args);
+  const Timer& timer = game.*kTimerEvents[index].timer;
   for (std::int64_t i = 0; i < *count && timer.Enabled; ++i) {
-    if (!Deliver(handler)) break;
+    if (!Deliver(TimerEvent(index))) break;
   }
   return std::nullopt;
 }
 
-Session::Error Session::Tick(std::string_view args) { return Repeat(args, game.Timer1, &GameWindow::Timer1_Timer); }
-Session::Error Session::Poll2(std::string_view args) { return Repeat(args, game.Timer2, &GameWindow::Timer2_Timer); }
-Session::Error Session::Poll3(std::string_view args) { return Repeat(args, game.Timer3, &GameWindow::Timer3_Timer); }
+Session::Error Session::Tick(std::string_view args) { return Repeat(args, 0); }
+Session::Error Session::Poll2(std::string_view args) { return Repeat(args, 1); }
+Session::Error Session::Poll3(std::string_view args) { return Repeat(args, 2); }
 
-Session::Handler Session::HandlerOf(const Timer& timer) const {
-  if (&timer == &game.Timer1) return &GameWindow::Timer1_Timer;
-  if (&timer == &game.Timer2) return &GameWindow::Timer2_Timer;
-  return &GameWindow::Timer3_Timer;
-}
-
+// The game's own schedule on the fake clock: each tick runs at the moment it falls due.
 Session::Error Session::Run(std::string_view args) {
   constexpr std::int64_t kLongest = std::int64_t{1} << 40;
+  constexpr TimerSchedule::Micros kClockEnd = TimerSchedule::Micros{1} << 62;
   const auto ms = ParseInteger(args, 0, kLongest);
   if (!ms) return "run needs milliseconds, not " + Quote(args);
-  const std::int64_t until = clock_.Now() + *ms;
-  while (const Timer* due = clock_.NextDue(until)) {
-    if (!Deliver(HandlerOf(*due))) break;
+  const TimerSchedule::Micros until = now_ + *ms * 1000;
+  if (until > kClockEnd) return std::string("run goes past the end of the fake clock");
+  schedule_.Observe(now_);
+  for (auto next = schedule_.NextDue(); next && *next <= until; next = schedule_.NextDue()) {
+    now_ = *next;
+    const auto due = schedule_.Due(now_);
+    schedule_.Ran(*due);
+    if (!Deliver(TimerEvent(*due))) break;
   }
-  clock_.AdvanceTo(until);
+  now_ = until;
   return std::nullopt;
 }
 
@@ -279,6 +262,7 @@ Session::Error Session::Set(std::string_view args) {
   if (!target) return "unknown name " + Quote(name);
   if (!target->write(game, value)) return "bad value " + Quote(value) + " for " + std::string(name);
   poked_ = true;
+  if (recorder) recorder->Poked("set " + std::string(args));
   return std::nullopt;
 }
 
@@ -301,6 +285,32 @@ Session::Error Session::Dump(std::string_view args) {
   return std::nullopt;
 }
 
+Session::Error Session::Check(std::string_view args) {
+  std::string error;
+  const std::optional<StateCheck> check = ParseCheck(args, error);
+  if (!check) return error;
+  recorded_.Take(*check);
+  const std::vector<std::string> values = StateValues(game);
+  if (check->tick != ticks_) return Mismatch("the recording has tick " + std::to_string(check->tick) + " here");
+  if (StateDigest(values) == check->digest) return std::nullopt;
+  const std::vector<std::string> differences = recorded_.Differences(values, *check);
+  if (differences.empty()) {
+    return Mismatch(check->full ? "the state differs from the recording's digest"
+                                : "the scene's elements differ from the recording (its game variables agree)");
+  }
+  constexpr std::size_t kNamedAtMost = 12;
+  std::string message = "the state differs from the recording: ";
+  for (std::size_t i = 0; i < differences.size() && i < kNamedAtMost; ++i) message += (i ? "; " : "") + differences[i];
+  if (differences.size() > kNamedAtMost) message += "; and " + std::to_string(differences.size() - kNamedAtMost) + " more";
+  return Mismatch(message);
+}
+
+Session::Error Session::EndedCommand(std::string_view args) {
+  if (!args.empty()) return "ended takes nothing, not " + Quote(args);
+  if (!Ended()) return Mismatch("the recorded game ended here, the replay goes on");
+  return std::nullopt;
+}
+
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, Limits limits) {
   Session session(out, limits);
   std::string line;
@@ -308,7 +318,7 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, Lim
     if (const auto error = session.Execute(line)) {
       out.flush();
       errors << "line " << number << ": " << *error << '\n';
-      return 2;
+      return session.Mismatched() ? 1 : 2;
     }
   }
   return 0;

@@ -5,14 +5,18 @@
 #include <functional>
 #include <iosfwd>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "game/game_window.h"
+#include "game/window_events.h"
 #include "platform/script/scripted_platform.h"
+#include "platform/timer_schedule.h"
+#include "tools/trace/demo_recorder.h"
 #include "tools/trace/name_table.h"
-#include "tools/trace/timer_clock.h"
+#include "tools/trace/state_check.h"
 
 namespace skyscrub::trace {
 
@@ -26,25 +30,33 @@ struct Limits {
 
 class Session {
  public:
-  explicit Session(std::ostream& out, Limits limits = {});
+  // With `record`, the session is recorded as a game is (the soak checks its recordings so).
+  explicit Session(std::ostream& out, Limits limits = {}, ScriptOutput* record = nullptr);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
   // Runs one line of a script (blank lines and comments do nothing); the error, if any.
   std::optional<std::string> Execute(std::string_view line);
+  // The error came from a check or an `ended` that the replay does not match.
+  bool Mismatched() const { return mismatched_; }
 
   // Called after every event the game has handled (load, click, move, tick, poll).
   std::function<void()> afterEvent;
 
   ScriptedPlatform system;
-  GameWindow game{system.platform()};
-  std::uint64_t Events() const { return events_; }
+  // Recorded, the game takes the system through the recorder; so the recorder comes first.
+  std::unique_ptr<DemoRecorder> recorder;  // only when recorded
+  GameWindow game;
+
+  std::uint64_t Events() const { return delivered_; }
+  std::uint64_t Ticks() const { return ticks_; }
   // The program has ended: no further event reaches it.
   bool Ended() const { return game.Ended() || system.ended; }
+  // Ends the recording, if any, with its final check.
+  void FinishRecording();
 
  private:
   using Error = std::optional<std::string>;
-  using Handler = void (GameWindow::*)();
   struct Command {
     std::string_view word;
     Error (Session::*run)(std::string_view args);
@@ -64,25 +76,34 @@ class Session {
   Error Poll2(std::string_view args);
   Error Poll3(std::string_view args);
   Error Run(std::string_view args);
+  Error Close(std::string_view args);
+  Error Reseed(std::string_view args);
   Error Set(std::string_view args);
   Error Dump(std::string_view args);
+  Error Check(std::string_view args);
+  Error EndedCommand(std::string_view args);
 
-  // Delivers `count` events of `timer` while it stays enabled.
-  Error Repeat(std::string_view args, const Timer& timer, Handler handler);
+  // Delivers up to `count` events of timer `index` while it stays enabled.
+  Error Repeat(std::string_view args, std::size_t index);
   // Delivers one event; false once the program has ended or the limit is spent.
-  bool Deliver(Handler handler);
-  Handler HandlerOf(const Timer& timer) const;
+  bool Deliver(WindowEvent event);
+  Error Mismatch(std::string message);
   void PrintEffects();
 
   std::ostream& out_;
   Limits limits_;
-  TimerClock clock_{{&game.Timer1, &game.Timer2, &game.Timer3}};
-  std::uint64_t events_ = 0;
+  WindowEvents events_{game, recorder.get()};
+  TimerSchedule schedule_{events_.Timers()};
+  TimerSchedule::Micros now_ = 0;  // the fake clock
+  RecordedState recorded_;         // the state as the script's checks state it
+  std::uint64_t delivered_ = 0;
+  std::uint64_t ticks_ = 0;
   bool poked_ = false;  // a `set` has written the state
+  bool mismatched_ = false;
 };
 
-// Runs a whole script. Returns the exit status: 0, or 2 after reporting the first bad line
-// ("line N: ...") on `errors`.
+// Runs a whole script. Returns the exit status: 0; 1 after reporting the first check the
+// replay does not match; or 2 after reporting the first bad line ("line N: ...") on `errors`.
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, Limits limits = {});
 
 }  // namespace skyscrub::trace

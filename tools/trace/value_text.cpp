@@ -60,6 +60,27 @@ std::optional<bool> ParseTruth(std::string_view text) {
   return std::nullopt;
 }
 
+std::string QuoteText(std::string_view text) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string quoted = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '\r': quoted += "\\r"; break;
+      case '\n': quoted += "\\n"; break;
+      case '"': quoted += "\\\""; break;
+      case '\\': quoted += "\\\\"; break;
+      default:
+        if (byte < 0x20 || byte >= 0x7F) {
+          quoted.append("\\x").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xF]);
+        } else {
+          quoted += c;
+        }
+    }
+  }
+  return quoted + "\"";
+}
+
 std::optional<std::string> ParseText(std::string_view text) {
   if (text.empty() || text.front() != '"') return std::string(text);
   std::string out;

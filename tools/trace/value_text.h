@@ -19,6 +19,10 @@ std::optional<float> ParseFloat(std::string_view text);
 // true, false, or the numbers -1, 1 and 0.
 std::optional<bool> ParseTruth(std::string_view text);
 
+// `text` as a double-quoted script text that ParseText reads back exactly: printable ASCII as it
+// is, everything else escaped.
+std::string QuoteText(std::string_view text);
+
 // A double-quoted text with the escapes \r \n \t \\ \" \0 and \xHH, or nothing when malformed.
 // A text that does not start with a quote is taken as it is.
 std::optional<std::string> ParseText(std::string_view text);

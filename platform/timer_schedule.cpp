@@ -1,8 +1,8 @@
-#include "platform/sdl/timer_schedule.h"
+#include "platform/timer_schedule.h"
 
 #include <algorithm>
 
-namespace skyscrub::sdl {
+namespace skyscrub {
 
 namespace {
 
@@ -72,4 +72,4 @@ std::optional<TimerSchedule::Micros> TimerSchedule::NextWake(Micros lastWake) co
   return next;
 }
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub

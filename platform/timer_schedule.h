@@ -1,6 +1,7 @@
 #pragma once
 // When each of the window's timers is due, against a monotonic clock given in microseconds.
-// Kept apart from SDL so the rhythm of the game can be checked with a made-up clock.
+// The one scheduler of the game: the desktop and browser loops drive it with the real clock,
+// the trace tool with its fake one, so a script runs the timers exactly as the game does.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -8,7 +9,7 @@
 
 #include "game/scene/elements.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub {
 
 class TimerSchedule {
  public:
@@ -39,6 +40,7 @@ class TimerSchedule {
   void Ran(std::size_t index);
 
   // When the next tick of any enabled timer falls due; nothing when every timer is off.
+  // A fake clock jumps straight there.
   std::optional<Micros> NextDue() const;
   // When a loop that last woke to run ticks at `lastWake` should next wake for them: when the
   // next tick falls due, but for a key poll no sooner than kShortestNap after `lastWake`.
@@ -55,4 +57,4 @@ class TimerSchedule {
   std::vector<Slot> slots_;
 };
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub

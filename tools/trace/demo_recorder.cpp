@@ -1,0 +1,185 @@
+#include "tools/trace/demo_recorder.h"
+
+#include "tools/trace/script_words.h"
+#include "tools/trace/value_text.h"
+
+namespace skyscrub::trace {
+
+namespace {
+
+// Written out in pieces of about this much, so that a long game costs no more memory than this.
+constexpr std::size_t kWriteOutAt = 64 * 1024;
+
+std::uint8_t KeyBit(Key key) {
+  for (std::size_t i = 0; i < kKeys.size(); ++i) {
+    if (kKeys[i].value == key) return static_cast<std::uint8_t>(1u << i);
+  }
+  return 0;
+}
+
+std::string_view EventWord(WindowEvent event) {
+  using Kind = WindowEvent::Kind;
+  switch (event.kind) {
+    case Kind::Load: return "load";
+    case Kind::Activate: return "load";
+    case Kind::Timer: return kTimerWords[event.index];
+    case Kind::MouseMove: return "move";
+    case Kind::Click: return "click";
+    case Kind::Close: return "close";
+  }
+  return "";
+}
+
+// A signal handler may only write: this formats a number without the library.
+void WriteNumber(ScriptOutput& out, int number) {
+  char digits[12];
+  int n = 0;
+  unsigned value = number < 0 ? 0u : static_cast<unsigned>(number);
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value > 0 && n < 11);
+  char text[12];
+  for (int i = 0; i < n; ++i) text[i] = digits[n - 1 - i];
+  out.Write(std::string_view(text, static_cast<std::size_t>(n)));
+}
+
+}  // namespace
+
+DemoRecorder::DemoRecorder(Platform& system, ScriptOutput& out, std::string_view heading)
+    : recording_(system, *this), out_(out) {
+  script_.reserve(2 * kWriteOutAt);
+  script_.append(heading);
+}
+
+DemoRecorder::~DemoRecorder() {
+  if (!finished_) WriteOut(false);
+}
+
+void DemoRecorder::Delivering(WindowEvent event) {
+  if (event.kind != WindowEvent::Kind::Activate) readKeys_ = 0;  // a load's inputs run on into its activation
+  current_ = event;
+}
+
+void DemoRecorder::Delivered(WindowEvent event) {
+  using Kind = WindowEvent::Kind;
+  current_.reset();
+  if (event.kind == Kind::Load) return;  // written with the activation that follows, as `load`
+  KeysLine();
+  const bool element = event.kind == Kind::MouseMove || event.kind == Kind::Click;
+  EventLine(element ? std::string(EventWord(event)) + " " + std::string(kElementEvents[event.index].name)
+                    : std::string(EventWord(event)),
+            event.kind == Kind::Timer);
+  if (event.kind == Kind::Activate) {
+    Check(true);
+  } else if (event == TimerEvent(0) && ++ticks_ % kCheckEvery == 0) {
+    Check(ticks_ % kFullCheckEvery == 0);
+  }
+  if (script_.size() >= kWriteOutAt) WriteOut(true);
+}
+
+void DemoRecorder::Poked(std::string_view line) {
+  Line(line);
+  EventLine({}, false);
+}
+
+void DemoRecorder::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  if (game_ != nullptr) {
+    Check(true);
+    if (game_->Ended()) EventLine("ended", false);
+  }
+  WriteOut(false);
+}
+
+void DemoRecorder::WriteOnCrash(int signal) {
+  out_.Write(script_);
+  out_.Write(eventLines_);
+  if (current_) {
+    out_.Write(EventWord(*current_));
+    if (current_->kind == WindowEvent::Kind::MouseMove || current_->kind == WindowEvent::Kind::Click) {
+      out_.Write(" ");
+      out_.Write(kElementEvents[current_->index].name);
+    }
+    out_.Write("\n");
+  }
+  out_.Write("# the game crashed here, on signal ");
+  WriteNumber(out_, signal);
+  out_.Write("\n");
+}
+
+void DemoRecorder::KeyRead(Key key, bool held) {
+  const std::uint8_t bit = KeyBit(key);
+  readKeys_ |= bit;
+  heldKeys_ = held ? heldKeys_ | bit : heldKeys_ & ~bit;
+}
+
+void DemoRecorder::FileRead(const std::optional<std::string>& content) {
+  Line(content ? "settings raw " + QuoteText(*content) : std::string("settings none"));
+}
+
+void DemoRecorder::ScreenRead(DisplaySize size) {
+  Line("screen " + std::to_string(size.width) + " " + std::to_string(size.height));
+}
+
+void DemoRecorder::ModeTested(ModeTest result) {
+  if (result == announcedModeTest_) return;
+  announcedModeTest_ = result;
+  Line("modetest " + std::string(NameOf(kModeTests, result)));
+}
+
+void DemoRecorder::Answered(MessageAnswer answer) { Line("answer " + std::string(NameOf(kAnswers, answer))); }
+
+void DemoRecorder::Reseeded(std::uint64_t seed) { Line("reseed " + std::to_string(seed)); }
+
+void DemoRecorder::Line(std::string_view text) { eventLines_.append(text).append("\n"); }
+
+// Only the keys the event asked for are known; the others stay as the replay holds them.
+void DemoRecorder::KeysLine() {
+  const auto keys = static_cast<std::uint8_t>((announcedKeys_ & ~readKeys_) | (heldKeys_ & readKeys_));
+  if (keys == announcedKeys_) return;
+  announcedKeys_ = keys;
+  std::string line = "keys ";
+  for (std::size_t i = 0; i < kKeys.size(); ++i) {
+    if ((keys & (1u << i)) == 0) continue;
+    if (line.size() > 5) line += ',';
+    line.append(kKeys[i].name);
+  }
+  Line(line.size() > 5 ? line : "keys none");
+}
+
+void DemoRecorder::EventLine(std::string_view text, bool repeatable) {
+  if (repeatable && eventLines_.empty() && repeatAt_ && repeatWord_ == text) {
+    script_.resize(*repeatAt_);
+    ++repeatCount_;
+  } else {
+    script_.append(eventLines_);
+    eventLines_.clear();
+    repeatAt_.reset();
+    if (text.empty()) return;
+    if (repeatable) {
+      repeatAt_ = script_.size();
+      repeatWord_ = text;
+      repeatCount_ = 1;
+    }
+  }
+  script_.append(text);
+  if (repeatAt_ && repeatCount_ > 1) script_.append(" ").append(std::to_string(repeatCount_));
+  script_.append("\n");
+}
+
+void DemoRecorder::Check(bool full) {
+  if (game_ == nullptr) return;
+  EventLine("check " + FormatCheck(state_.CheckOf(StateValues(*game_), ticks_, full)), false);
+}
+
+void DemoRecorder::WriteOut(bool keepLastLine) {
+  const std::size_t keep = keepLastLine && repeatAt_ ? *repeatAt_ : script_.size();
+  out_.Write(std::string_view(script_).substr(0, keep));
+  script_.erase(0, keep);
+  if (repeatAt_) repeatAt_ = 0;
+  if (!keepLastLine) repeatAt_.reset();
+}
+
+}  // namespace skyscrub::trace
