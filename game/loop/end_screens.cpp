@@ -7,11 +7,14 @@ void GameWindow::ShowLoseScreen() { EndGame("/components/sound/music3.wav", Lose
 
 void GameWindow::ShowWinScreen() { EndGame("/components/sound/music4.wav", WinScreen); }
 
-// Stops the game, plays the end music and covers the scene with the end picture.
+// Stops the game, plays the end music and covers the scene with the end picture. A pause that
+// P entered earlier in the losing tick ends with the game, poll and screen alike, so that it
+// cannot lie over the next game.
 void GameWindow::EndGame(std::string_view music, Panel& screen) {
   SwitchMusic(music);
   Timer1.Enabled = false;
   Timer2.Enabled = false;
+  PauseScreen.Visible = false;
   Timer3.Enabled = true;
   CoverCanvas(screen);
   HideAllGases();

@@ -1,4 +1,4 @@
-// Pausing and quitting from the keyboard step, and P held in the tick that wins the game.
+// Pausing and quitting from the keyboard step, and P held in the tick that wins or loses the game.
 #include "support/game_fixture.h"
 
 namespace skyscrub {
@@ -65,6 +65,51 @@ TEST_F(PauseKeys, PHeldInTheWinningTickLeavesOnlyTheEndScreenPoll) {
   EXPECT_TRUE(game.Picture2.Visible);
   EXPECT_FALSE(game.WinScreen.Visible);
 }
+
+// The game is lost by steps that run after the keyboard step has read P in the same tick: the
+// pause it entered ends with the game, and the next game starts unpaused and running.
+struct LossCase {
+  const char* name;
+  void (*loseInTheNextTick)(GameWindow&);
+};
+
+void PrintTo(const LossCase& c, std::ostream* os) { *os << c.name; }
+
+class PauseInTheLosingTick : public PauseKeys, public ::testing::WithParamInterface<LossCase> {};
+
+TEST_P(PauseInTheLosingTick, LeavesNoPauseOverTheNextGame) {
+  GetParam().loseInTheNextTick(game);
+  Hold({Key::P});
+  Tick();
+  ASSERT_TRUE(game.LoseScreen.Visible);
+  EXPECT_FALSE(game.PauseScreen.Visible);
+  EXPECT_FALSE(game.Timer2.Enabled);
+  Hold({Key::Space});
+  game.Timer3_Timer();
+  ReleaseAll();
+  game.Label7_Click();
+  game.Label9_Click();
+  EXPECT_FALSE(game.PauseScreen.Visible);
+  EXPECT_TRUE(Running());
+  const std::int16_t gasTimer = game.gasTimer;
+  Tick(3);
+  EXPECT_EQ(game.gasTimer, gasTimer + 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Losses, PauseInTheLosingTick,
+    ::testing::Values(LossCase{"ByTemperature",
+                               [](GameWindow& g) {
+                                 g.Temp1.Width = 114;
+                                 g.gasCount = 20;  // the gauge rises in the temperature step of the next tick
+                                 g.animTick = 10;
+                               }},
+                      LossCase{"WhenTheCountdownEnds",
+                               [](GameWindow& g) {
+                                 g.gameOverPending = kTrue;
+                                 g.gameOverTimer = 180;
+                               }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace skyscrub
