@@ -15,17 +15,24 @@ std::int32_t CountVisible(const Slots& slots) {
 
 }  // namespace
 
-TitleGame::TitleGame() {
+TitleGame::TitleGame(trace::ScriptOutput* record)
+    : recorder_(record != nullptr ? std::make_unique<trace::DemoRecorder>(system_.platform(), *record) : nullptr),
+      game_(recorder_ ? recorder_->platform() : system_.platform()) {
+  if (recorder_) recorder_->Watch(game_);
   system_.settingsContent = std::string("10\r\n1\r\n1\r\n");
   system_.SetSeed(1);
-  game_.Form_Load();
-  game_.Form_Activate();
+  events_.Deliver({WindowEvent::Kind::Load});
+  events_.Deliver({WindowEvent::Kind::Activate});
 }
 
-BusyGame::BusyGame() {
+void TitleGame::Click(std::string_view name) {
+  events_.Deliver({WindowEvent::Kind::Click, static_cast<std::uint8_t>(ElementEventsNamed(name).value())});
+}
+
+BusyGame::BusyGame(trace::ScriptOutput* record) : TitleGame(record) {
   // As the player gets there from the title: "Play", then "Start".
-  game_.Label7_Click();
-  game_.Label9_Click();
+  Click("Label7");
+  Click("Label9");
   system_.held = {Key::Z};
   FillSky();
   busy_ = std::make_unique<SceneSnapshot>(game_);

@@ -7,25 +7,34 @@
 
 #include "bench/scene_snapshot.h"
 #include "game/game_window.h"
+#include "game/window_events.h"
 #include "platform/script/scripted_platform.h"
+#include "tools/trace/demo_recorder.h"
 
 namespace skyscrub::bench {
 
 // The game as the player first sees it: loaded and activated, on the title screen, with a
-// 10 ms tick and sound and music on.
+// 10 ms tick and sound and music on; recorded into `record` when given, as --record does.
 class TitleGame {
  public:
-  TitleGame();
+  explicit TitleGame(trace::ScriptOutput* record = nullptr);
   GameWindow& game() { return game_; }
+  // Delivers one main tick, as the game's loop does.
+  void Tick() { events_.Deliver(TimerEvent(0)); }
 
  protected:
+  // Delivers a Click of the element named `name`.
+  void Click(std::string_view name);
+
   ScriptedPlatform system_;
-  GameWindow game_{system_.platform()};
+  std::unique_ptr<trace::DemoRecorder> recorder_;
+  GameWindow game_;
+  WindowEvents events_{game_, recorder_.get()};
 };
 
 class BusyGame : public TitleGame {
  public:
-  BusyGame();
+  explicit BusyGame(trace::ScriptOutput* record = nullptr);
 
   void Rearm();
   // Molecules, CFCs, bullets and bursts still visible: how busy the game still is.

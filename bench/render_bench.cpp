@@ -82,7 +82,7 @@ void Busy(benchmark::State& state, const Frame& frame) {
   int ticks = 0;
   DrawFrames(state, busy.game(), frame, [&] {
     if (ticks++ % kTicksPerRearm == 0) busy.Rearm();
-    busy.game().Timer1_Timer();
+    busy.Tick();
   });
 }
 

@@ -1,17 +1,27 @@
 // Tick accuracy of the game's timer schedule on the real monotonic clock: for each Interval,
 // how many ticks run in 10 s of real time, the largest burst of ticks run back to back in one
-// wake-up, the CPU the waiting costs, and how much is caught up after a stall.
+// wake-up, the CPU the waiting costs, and how much is caught up after a stall. Then the same
+// with a busy game's main tick as the handler, played as it is and recorded into a file as
+// Skyscrub --record does, which shows what recording costs the game's rhythm.
 // Usage: skyscrub_bench_ticks [seconds per interval] (default 10). Prints one JSON line a run.
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 #include <thread>
 
+#include "bench/busy_game.h"
 #include "bench/loop_wait.h"
+#include "platform/sdl/demo_file.h"
 #include "game/scene/elements.h"
 #include "platform/timer_schedule.h"
 
@@ -36,12 +46,13 @@ struct RunFigures {
   std::int64_t stalls = 0;        // wake-ups more than 4 Intervals late: the machine stalled
   std::int64_t unexplainedBursts = 0;  // more than 4 ticks in a wake-up that was not late
   std::int64_t burstAfterStall = 0;
+  Micros longestTick = 0;         // the longest a handler took
 };
 
 // Runs one timer at `interval` for `seconds`, the way the game's loop does: every tick that is
 // due runs, then the loop waits for the next one. With `stallAt` > 0 the tick at that count
-// blocks for one second, as a machine that stalls would.
-RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt) {
+// blocks for one second, as a machine that stalls would. `handler`, when given, runs each tick.
+RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt, const std::function<void()>& handler = {}) {
   Timer timer{"Timer1", interval, true};
   TimerSchedule schedule({&timer});
   RunFigures figures;
@@ -61,6 +72,11 @@ RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt) {
     if (late) ++figures.stalls;
     while (const auto index = schedule.Due(now)) {
       schedule.Ran(*index);
+      if (handler) {
+        const Micros before = NowMicros();
+        handler();
+        figures.longestTick = std::max(figures.longestTick, NowMicros() - before);
+      }
       ++figures.ticks;
       ++burst;
       if (figures.ticks == stallAt) {
@@ -112,6 +128,29 @@ void ReportStall(std::int32_t interval) {
   std::fflush(stdout);
 }
 
+// The busy game's main ticks at `interval`, recorded or not. The game is put back into its busy
+// moment every 64 ticks, as the headless benchmark does, so that it stays busy.
+void ReportGameTicks(std::int32_t interval, double seconds, bool recorded) {
+  const std::string path = "/tmp/skyscrub-bench-recording-" + std::to_string(::getpid()) + ".trace";
+  std::string error;
+  std::optional<sdl::DemoFile> file = recorded ? sdl::DemoFile::Create(path, error) : std::nullopt;
+  BusyGame busy(file ? &*file : nullptr);
+  std::int64_t ticks = 0;
+  const RunFigures f = Run(interval, seconds, 0, [&] {
+    if (++ticks % 64 == 0) busy.Rearm();
+    busy.Tick();
+  });
+  if (recorded) ::unlink(path.c_str());
+  const double expected = seconds * 1000.0 / interval;
+  std::printf(
+      "{\"bench\":\"game_ticks\",\"recorded\":%s,\"interval_ms\":%d,\"seconds\":%.1f,\"ticks\":%lld,"
+      "\"expected\":%.0f,\"error_pct\":%.3f,\"max_burst\":%lld,\"unexplained_bursts\":%lld,\"longest_tick_us\":%lld}\n",
+      recorded ? "true" : "false", interval, seconds, static_cast<long long>(f.ticks), expected,
+      100.0 * (f.ticks - expected) / expected, static_cast<long long>(f.maxBurst),
+      static_cast<long long>(f.unexplainedBursts), static_cast<long long>(f.longestTick));
+  std::fflush(stdout);
+}
+
 }  // namespace
 
 }  // namespace skyscrub::bench
@@ -121,5 +160,8 @@ int main(int argc, char** argv) {
   std::printf("{\"bench\":\"wait\",\"mode\":\"%s\"}\n", skyscrub::bench::StartLoopWait());
   for (const std::int32_t interval : {1, 2, 5, 10, 16, 33, 100}) skyscrub::bench::ReportAccuracy(interval, seconds);
   for (const std::int32_t interval : {1, 10}) skyscrub::bench::ReportStall(interval);
+  for (const std::int32_t interval : {1, 10}) {
+    for (const bool recorded : {false, true}) skyscrub::bench::ReportGameTicks(interval, seconds, recorded);
+  }
   return 0;
 }

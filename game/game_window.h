@@ -89,10 +89,8 @@ class GameWindow : public Scene, public GameVariables {
   // Reseeds the random source from the clock.
   void Randomize() { random_.Seed(platform_.clock.RandomSeed()); }
   // Starts a burst in the lowest hidden Xplode slot with `frame`'s picture, plays the burst sound
-  // and holds shot sounds. Returns false when all three bursts are in use (no burst, no sound).
-  bool StartBurst(const Picture& frame, float left, float top);
-
-  Platform& platform() { return platform_; }
+  // and holds shot sounds. Nothing at all when all three bursts are in use.
+  void StartBurst(const Picture& frame, float left, float top);
 
  private:
   void EndGame(std::string_view music, Panel& screen);

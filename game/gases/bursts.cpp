@@ -3,7 +3,7 @@
 
 namespace skyscrub {
 
-bool GameWindow::StartBurst(const Picture& frame, float left, float top) {
+void GameWindow::StartBurst(const Picture& frame, float left, float top) {
   for (Picture& burst : Xplode) {
     if (burst.Visible) continue;
     burst.TakePicture(frame);
@@ -14,9 +14,8 @@ bool GameWindow::StartBurst(const Picture& frame, float left, float top) {
     burst.Top = top;
     PlaySoundFile("xplode2.wav", true);
     soundHold = 1;
-    return true;
+    return;
   }
-  return false;
 }
 
 }  // namespace skyscrub

@@ -27,7 +27,6 @@ struct Element {
   std::int16_t index = -1;  // position in its element array, -1 for a single element
   float Left = 0, Top = 0, Width = 0, Height = 0;
   bool Visible = true;
-  Panel* parent = nullptr;  // the panel that clips and positions it, if any
 
   explicit Element(ElementKind k) : kind(k) {}
   Element(const Element&) = delete;
@@ -89,15 +88,12 @@ struct Timer {
   bool Enabled = false;
 };
 
-// The background music player: not drawn; its stored settings never change at run time.
+// The background music player: not drawn; its stored settings never change at run time. It
+// starts a file as soon as one is set, unmuted, and shows no dialog of its own.
 struct MediaPlayer {
   std::string URL;  // the file last set; setting it starts playback
   int playCount = 180;
   int volume = 42;  // of 100
-  bool autoStart = true;
-  bool mute = false;
-  bool contextMenu = false;
-  bool errorDialogs = false;
 };
 
 // The game window itself.

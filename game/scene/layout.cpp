@@ -56,10 +56,7 @@ constexpr Font kHudLargeFont{FontFace::Arial, 9.75f, false};
 
 Scene::Scene() {
   auto top = [this](Element& e) { frontToBack_.push_back(&e); };
-  auto child = [](Panel& panel, Element& e) {
-    e.parent = &panel;
-    panel.children.push_back(&e);
-  };
+  auto child = [](Panel& panel, Element& e) { panel.children.push_back(&e); };
 
   // Panels, front to back.
   Place(WinScreen, "WinScreen", -1, {708, 460, 233, 209}, kHidden);

@@ -63,7 +63,6 @@ struct Scene {
 
  private:
   std::vector<Element*> frontToBack_;
-  friend struct SceneLayout;
 };
 
 }  // namespace skyscrub

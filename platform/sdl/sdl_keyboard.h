@@ -1,5 +1,7 @@
 #pragma once
-// Key states straight from SDL's keyboard state at the moment of the query.
+// Key states from SDL's keyboard state as of the last look at the system's events. The loop
+// looks once per wake-up, right before the ticks it runs; a query more than a fifth of a
+// millisecond after the last look looks again, so no answer is older than that.
 #include <SDL.h>
 
 #include "platform/platform.h"

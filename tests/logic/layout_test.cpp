@@ -197,7 +197,6 @@ TEST_F(Layout, TimersAndTheMusicPlayerStartAsDesigned) {
   EXPECT_EQ(game.WindowsMediaPlayer1.URL, "");
   EXPECT_EQ(game.WindowsMediaPlayer1.playCount, 180);
   EXPECT_EQ(game.WindowsMediaPlayer1.volume, 42);
-  EXPECT_FALSE(game.WindowsMediaPlayer1.mute);
 }
 
 }  // namespace

@@ -47,12 +47,27 @@ TEST(RunScript, ReportsTheFirstBadLineWithItsNumberAndStatus2) {
       {"run soon\n", "line 1: run needs milliseconds, not 'soon'\n"},
       {"seed -1\n", "line 1: seed needs a whole number, not '-1'\n"},
       {"load now\n", "line 1: load takes nothing, not 'now'\n"},
+      {"close it\n", "line 1: close takes nothing, not 'it'\n"},
+      {"reseed -4\n", "line 1: reseed needs a whole number, not '-4'\n"},
+      {"ended now\n", "line 1: ended takes nothing, not 'now'\n"},
+      {"check 60\n", "line 1: check needs a tick and a digest\n"},
+      {"check x 1f\n", "line 1: check needs a tick and a digest\n"},
+      {"check 0 1f nosuch=1\n", "line 1: check has no value named by 'nosuch=1'\n"},
+      {"check 0 1f gasCount\n", "line 1: check has no value named by 'gasCount'\n"},
   };
   for (const BadScript& c : cases) {
     const Outcome outcome = RunText(c.script);
     EXPECT_EQ(outcome.status, 2) << c.script;
     EXPECT_EQ(outcome.errors, c.error) << c.script;
   }
+}
+
+TEST(RunScript, TheFakeClockEndsInsteadOfOverflowing) {
+  std::string script = "set Timer3.Enabled false\n";  // no timer runs
+  for (int i = 0; i < 5000; ++i) script += "run 1099511627776\n";  // 2^40 ms each
+  const Outcome outcome = RunText(script);
+  EXPECT_EQ(outcome.status, 2);
+  EXPECT_EQ(outcome.errors, "line 4196: run goes past the end of the fake clock\n");
 }
 
 TEST(RunScript, PrintsEffectsAndDumpsInTheOrderTheyHappen) {
@@ -143,6 +158,30 @@ TEST_F(SessionTest, RunFiresTimersAtTheirIntervals) {
   Execute("set Timer1.Interval 0");  // no period: never due
   Execute("run 100");
   EXPECT_EQ(events, 18);
+}
+
+TEST_F(SessionTest, RecordedReseedsComeBeforeTheSeedsOfTheSeedCommand) {
+  Execute("seed 1");
+  Execute("reseed 77");
+  Execute("reseed 78");
+  EXPECT_EQ(session.system.reseeds, (std::deque<std::uint64_t>{77, 78}));
+  for (const char* line : {"settings 10 1 1", "load", "click Label7", "click Label9"}) Execute(line);
+  EXPECT_TRUE(session.system.reseeds.empty()) << "a new game reseeds twice";
+
+  std::ostringstream otherOut;
+  Session other(otherOut);
+  for (const char* line : {"seed 2", "reseed 77", "reseed 78", "settings 10 1 1", "load", "click Label7", "click Label9"}) {
+    ASSERT_FALSE(other.Execute(line)) << line;
+  }
+  for (std::size_t i = 0; i < 9; ++i) EXPECT_EQ(other.game.CO2[i].Left, session.game.CO2[i].Left) << i;
+}
+
+TEST_F(SessionTest, CloseEndsTheProgramAsTheSystemClosingTheWindowDoes) {
+  Execute("load");
+  out.str("");
+  Execute("close");
+  EXPECT_TRUE(session.Ended());
+  EXPECT_EQ(out.str(), "{\"display\":[1024,768]}\n{\"unload\":true}\n{\"end\":true}\n");
 }
 
 TEST_F(SessionTest, NothingReachesAnEndedProgram) {

@@ -3,33 +3,16 @@
 // files read as the real ones do (whole, and nothing at all beyond settings::kMaxFileBytes).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 
 #include "settings/file_access.h"
 #include "tools/trace/script_session.h"
+#include "tools/trace/value_text.h"
 
 namespace skyscrub::trace {
 namespace {
 
-// `content` as a quoted script text, every byte outside printable ASCII escaped.
-std::string RawLine(const std::string& content) {
-  std::string line = "settings raw \"";
-  for (const char c : content) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      line += '\\';
-      line += c;
-    } else if (byte < 0x20 || byte >= 0x7F) {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-      line += escaped;
-    } else {
-      line += c;
-    }
-  }
-  return line + "\"";
-}
+std::string RawLine(const std::string& content) { return "settings raw " + QuoteText(content); }
 
 std::string Many(char c, std::size_t n = std::size_t{4} * 1024 * 1024) { return std::string(n, c); }
 

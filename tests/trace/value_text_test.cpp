@@ -81,5 +81,16 @@ TEST(ParseText, QuotedTextWithEscapes) {
   for (const TextCase& c : cases) EXPECT_EQ(ParseText(c.text), c.expected) << c.text;
 }
 
+TEST(QuoteText, EveryByteReadsBackExactly) {
+  std::string every;
+  for (int byte = 0; byte < 256; ++byte) every += static_cast<char>(byte);
+  for (const std::string& text : {every, std::string("10\r\n1\r\n1 # no comment\r\n"), std::string()}) {
+    const std::string quoted = QuoteText(text);
+    EXPECT_EQ(ParseText(quoted), text) << quoted;
+    EXPECT_EQ(quoted.find_first_of("\r\n"), std::string::npos) << "one line of a script";
+  }
+  EXPECT_EQ(QuoteText("7\r\n\x01\"\\"), R"("7\r\n\x01\"\\")");
+}
+
 }  // namespace
 }  // namespace skyscrub::trace

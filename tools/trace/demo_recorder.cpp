@@ -44,6 +44,20 @@ void WriteNumber(ScriptOutput& out, int number) {
   out.Write(std::string_view(text, static_cast<std::size_t>(n)));
 }
 
+// The `keys` line for the keys of `held` (one bit each, in the order of kKeys), written in
+// pieces that need no memory of their own, so that a crash can write it too.
+void WriteKeys(ScriptOutput& out, std::uint8_t held) {
+  out.Write(held == 0 ? "keys none" : "keys ");
+  bool first = true;
+  for (std::size_t i = 0; i < kKeys.size(); ++i) {
+    if ((held & (1u << i)) == 0) continue;
+    if (!first) out.Write(",");
+    out.Write(kKeys[i].name);
+    first = false;
+  }
+  out.Write("\n");
+}
+
 }  // namespace
 
 DemoRecorder::DemoRecorder(Platform& system, ScriptOutput& out, std::string_view heading)
@@ -96,6 +110,7 @@ void DemoRecorder::Finish() {
 void DemoRecorder::WriteOnCrash(int signal) {
   out_.Write(script_);
   out_.Write(eventLines_);
+  if (const std::uint8_t keys = KeysNow(); keys != announcedKeys_) WriteKeys(out_, keys);
   if (current_) {
     out_.Write(EventWord(*current_));
     if (current_->kind == WindowEvent::Kind::MouseMove || current_->kind == WindowEvent::Kind::Click) {
@@ -136,17 +151,17 @@ void DemoRecorder::Reseeded(std::uint64_t seed) { Line("reseed " + std::to_strin
 void DemoRecorder::Line(std::string_view text) { eventLines_.append(text).append("\n"); }
 
 // Only the keys the event asked for are known; the others stay as the replay holds them.
+std::uint8_t DemoRecorder::KeysNow() const {
+  return static_cast<std::uint8_t>((announcedKeys_ & ~readKeys_) | (heldKeys_ & readKeys_));
+}
+
 void DemoRecorder::KeysLine() {
-  const auto keys = static_cast<std::uint8_t>((announcedKeys_ & ~readKeys_) | (heldKeys_ & readKeys_));
+  const std::uint8_t keys = KeysNow();
   if (keys == announcedKeys_) return;
   announcedKeys_ = keys;
-  std::string line = "keys ";
-  for (std::size_t i = 0; i < kKeys.size(); ++i) {
-    if ((keys & (1u << i)) == 0) continue;
-    if (line.size() > 5) line += ',';
-    line.append(kKeys[i].name);
-  }
-  Line(line.size() > 5 ? line : "keys none");
+  StringOutput line;
+  WriteKeys(line, keys);
+  eventLines_.append(line.text());
 }
 
 void DemoRecorder::EventLine(std::string_view text, bool repeatable) {

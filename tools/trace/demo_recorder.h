@@ -60,6 +60,7 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   void Line(std::string_view text);  // a line of the current event's inputs
   // The event's line: `count` more of a repeatable command merge with the one written last.
   void EventLine(std::string_view text, bool repeatable);
+  std::uint8_t KeysNow() const;
   void KeysLine();
   void Check(bool full);
   void WriteOut(bool keepLastLine);

@@ -22,6 +22,23 @@ std::optional<std::string> OutOf(const Range& r) {
 
 bool IsBoolean(Boolean b) { return b == kTrue || b == kFalse; }
 
+// Most molecules a game can destroy: the quota, and the 19 still in the air when it is reached
+// (no more come after it).
+constexpr double kMostDestroyed = 300 + 19;
+// The temperature bar falls by 1 only while at or above its lowest target, 15, and rises by 1.8
+// only while below its highest, 5 x 20 + 15.
+constexpr double kCoolest = 15 - 1;
+constexpr double kHottest = 5 * 20 + 15 + 1.8;
+
+// The shield holds 125, less 32 for each strike it survives; a strike on 29 destroys the ship,
+// which refills it.
+bool IsShieldLevel(float width) { return width == 125 || width == 93 || width == 61 || width == 29; }
+
+// The kill bar shows the count, or nothing right after a reset.
+bool IsKillBarOf(float width, std::int32_t destroyed) {
+  return width == 0.3f || width == static_cast<float>(destroyed / 2.4);
+}
+
 }  // namespace
 
 std::optional<std::string> BrokenInvariant(const GameWindow& g, const GameContext& c) {
@@ -35,14 +52,19 @@ std::optional<std::string> BrokenInvariant(const GameWindow& g, const GameContex
       {"reloadTicks", double(g.reloadTicks), -1, 8},
       {"lives", double(g.lives), 0, 3},
       {"lastGasIndex", double(g.lastGasIndex), 0, 19},
-      {"gasDestroyed", double(g.gasDestroyed), 0, 1e9},
+      {"gasDestroyed", double(g.gasDestroyed), 0, kMostDestroyed},
       {"power.Width", double(g.power.Width), 0, 126},
-      {"Shield.Width", double(g.Shield.Width), -1e30, 125},
-      {"killbar.Width", double(g.killbar.Width), 0, 1e30},
-      {"Temp1.Width", double(g.Temp1.Width), 0, 1e30},
+      {"Temp1.Width", double(g.Temp1.Width), kCoolest, kHottest},
   };
   for (const Range& r : ranges) {
     if (auto broken = OutOf(r)) return broken;
+  }
+  if (!IsShieldLevel(g.Shield.Width)) {
+    return "Shield.Width = " + trace::FormatNumber(g.Shield.Width) + ", not a level strikes leave (125, 93, 61, 29)";
+  }
+  if (!IsKillBarOf(g.killbar.Width, g.gasDestroyed)) {
+    return "killbar.Width = " + trace::FormatNumber(g.killbar.Width) + ", not the bar of " +
+           std::to_string(g.gasDestroyed) + " destroyed";
   }
   for (const Boolean b : {g.quotaReached, g.gameOverPending, g.canFire, g.engineExhausted}) {
     if (!IsBoolean(b)) return "a Boolean holds " + std::to_string(b);

@@ -1,6 +1,7 @@
 // skyscrub-soak: plays many random games through the trace script reader and checks the
 // game's invariants after every event. A session that breaks one is written out as a trace
-// script that replays it with skyscrub-trace.
+// script that replays it with skyscrub-trace. Every session is also recorded, as the game
+// records itself, and the recording must replay to all of its checks.
 //
 //   skyscrub-soak [--ticks N] [--seed FIRST]   play sessions FIRST, FIRST+1, ... until N main ticks
 //   skyscrub-soak --seed S --script            print the script of session S and stop
@@ -11,6 +12,7 @@
 #include <iostream>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -27,12 +29,14 @@ constexpr std::uint64_t kLongestGame = 60000;
 
 struct Totals {
   std::uint64_t ticks = 0, events = 0, sessions = 0;
+  std::uint64_t recordedBytes = 0;
   std::array<std::uint64_t, 4> endings{};
 };
 
 struct Failure {
   std::string rule;
-  std::string script;  // up to the line in which the rule broke
+  std::string script;     // up to the line in which the rule broke
+  std::string recording;  // the session's recording, when that is what failed
 };
 
 class NullBuffer : public std::streambuf {
@@ -42,7 +46,7 @@ class NullBuffer : public std::streambuf {
 
 class SoakSession {
  public:
-  SoakSession(std::uint64_t seed, std::ostream& out) : session_(out), player_(seed) {
+  SoakSession(std::uint64_t seed, std::ostream& out) : session_(out, {}, &recording_), player_(seed) {
     session_.afterEvent = [this] { Check(); };
   }
 
@@ -64,19 +68,32 @@ class SoakSession {
     }
     totals.events += session_.Events();
     ++totals.sessions;
-    return std::nullopt;
+    std::optional<Failure> failure = Replay();
+    totals.recordedBytes += recording_.text().size();
+    return failure;
   }
 
   const std::string& Script() const { return script_; }
 
  private:
+  // The recording of the whole session replays with every check matched.
+  std::optional<Failure> Replay() {
+    session_.FinishRecording();
+    std::istringstream recording(recording_.text());
+    NullBuffer nothing;
+    std::ostream sink(&nothing);
+    std::ostringstream errors;
+    if (trace::RunScript(recording, sink, errors) == 0) return std::nullopt;
+    return Failure{"in the replay of its recording: " + errors.str(), script_, recording_.text()};
+  }
+
   std::optional<Failure> Execute(const std::string& line, Totals& totals) {
     script_ += line + "\n";
     const std::uint64_t before = session_.Events();
-    if (const auto error = session_.Execute(line)) return Failure{"the script was refused: " + *error, script_};
+    if (const auto error = session_.Execute(line)) return Failure{"the script was refused: " + *error, script_, {}};
     if (broken_) {
       CutAtTheBrokenEvent(line, before);
-      return Failure{*broken_, script_};
+      return Failure{*broken_, script_, {}};
     }
     if (line.rfind("tick", 0) == 0) {
       totals.ticks += session_.Events() - before;
@@ -129,6 +146,7 @@ class SoakSession {
     }
   }
 
+  trace::StringOutput recording_;
   trace::Session session_;
   RandomPlayer player_;
   GameContext context_;
@@ -184,6 +202,9 @@ int Main(int argc, char** argv) {
     if (const auto failure = session.Play(totals)) {
       const std::string file = "soak-seed-" + std::to_string(seed) + ".trace";
       std::ofstream(file) << failure->script << "dump\n";
+      if (!failure->recording.empty()) {
+        std::ofstream("soak-seed-" + std::to_string(seed) + ".recording.trace") << failure->recording;
+      }
       std::cerr << "soak: session seed " << seed << " broke a rule " << failure->rule << "\n"
                 << "soak: replay with: skyscrub-trace < " << file << "   (or skyscrub-soak --seed " << seed
                 << " --script)\n";
@@ -197,7 +218,9 @@ int Main(int argc, char** argv) {
     std::cout << (e ? ", " : " ") << kEndingNames[e] << " " << totals.endings[e];
     allEndings = allEndings && totals.endings[e] > 0;
   }
-  std::cout << "\n";
+  // At 10 ms a main tick, ten minutes of play are 60000 ticks.
+  std::cout << "\nsoak: recordings " << totals.recordedBytes << " bytes, "
+            << totals.recordedBytes * 60000 / std::max<std::uint64_t>(totals.ticks, 1) << " bytes per 60000 main ticks\n";
   if (!allEndings) {
     std::cerr << "soak: not every ending of a game occurred\n";
     return 1;

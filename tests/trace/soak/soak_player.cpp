@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "tools/trace/value_text.h"
+
 namespace skyscrub::soak {
 
 namespace {
@@ -79,8 +81,8 @@ std::vector<std::string> RandomPlayer::OnInstructions(const GameWindow&) {
   for (std::uint64_t n = Below(3); n > 0; --n) lines.push_back(kMoves[Below(kMoves.size())]);
   lines.push_back("poll3 " + Number(1 + Below(3)));
   lines.push_back("click Label9");
-  --gamesLeft_;
-  plan_ = static_cast<Plan>(Below(5));
+  if (!endless_) --gamesLeft_;
+  plan_ = static_cast<Plan>(Below(endless_ ? 4 : 5));
   planTicks_ = static_cast<std::int64_t>(100 + Below(plan_ == Plan::Quit ? 6000 : 1500));
   return lines;
 }
@@ -105,7 +107,9 @@ std::string RandomPlayer::HeldKeys(const GameWindow& game) {
 std::vector<std::string> RandomPlayer::Pokes(const GameWindow& game) {
   std::vector<std::string> lines;
   if (game.gasDestroyed < 299) {
+    // As if 299 had been shot: the count and its bar.
     lines.push_back("set gasDestroyed 299");
+    lines.push_back("set killbar.Width " + trace::FormatNumber(static_cast<float>(299 / 2.4)));
   } else if (game.quotaReached == kTrue && game.gasCount > 0) {
     for (std::size_t i = 0; i < game.CO2.size(); ++i) {
       if (game.CO2[i].Visible) lines.push_back("set CO2(" + Number(i) + ").Visible false");
@@ -130,12 +134,12 @@ std::vector<std::string> RandomPlayer::Playing(const GameWindow& game) {
 }
 
 std::vector<std::string> RandomPlayer::Paused() {
-  if (Chance(3)) return {"keys Escape", "poll2"};
+  if (!endless_ && Chance(3)) return {"keys Escape", "poll2"};
   return {"keys none", "poll2 " + Number(1 + Below(20)), "keys Space", "poll2"};
 }
 
 std::vector<std::string> RandomPlayer::OnEndScreen() {
-  if (Chance(5)) return {"keys Escape", "poll3"};
+  if (!endless_ && Chance(5)) return {"keys Escape", "poll3"};
   return {"keys none", "poll3 " + Number(1 + Below(20)), "keys Space", "poll3"};
 }
 

@@ -25,7 +25,8 @@ enum class Plan : std::uint8_t {
 
 class RandomPlayer {
  public:
-  explicit RandomPlayer(std::uint64_t seed) { random_.Seed(seed); }
+  // Endless: game after game, never quitting (for recordings of a long session).
+  explicit RandomPlayer(std::uint64_t seed, bool endless = false) : endless_(endless) { random_.Seed(seed); }
 
   // The lines that set up a session: seed, settings, screen, display test and answers, load.
   std::vector<std::string> Opening();
@@ -45,6 +46,7 @@ class RandomPlayer {
   std::vector<std::string> Pokes(const GameWindow& game);
 
   Random random_;
+  bool endless_;
   Plan plan_ = Plan::Play;
   int gamesLeft_ = 0;
   std::int64_t planTicks_ = 0;  // ticks until the plan's next move (poke or quit)
