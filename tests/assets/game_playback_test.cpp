@@ -59,6 +59,7 @@ Stereo PlayedBySdlMixer(const std::string& midiPath, int volume, double seconds)
     played.left.push_back(sample(at) / 32768.0F);
     played.right.push_back(sample(at + 2) / 32768.0F);
   }
+  std::filesystem::remove(raw, error);
   return played;
 }
 
