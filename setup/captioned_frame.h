@@ -1,5 +1,5 @@
 #pragma once
-// A frame in the manner of a classic dialog: an engraved border whose caption sits on
+// A frame as dialogs draw a group today: a thin border with rounded corners whose caption sits on
 // its top edge, holding the controls placed inside it.
 #include <FL/Fl_Group.H>
 

@@ -8,6 +8,8 @@ namespace assetgen {
 namespace {
 
 constexpr double kTau = 2 * std::numbers::pi;
+constexpr double kShotSeconds = 0.08;  // held fire shoots every 80 ms
+constexpr float kShotPeakDbfs = -9, kExplosionPeakDbfs = -9, kDeathPeakDbfs = -10;
 
 // Rumbling noise whose brightness and loudness die away over `seconds`.
 void Blast(Samples& out, std::size_t from, double seconds, double decay, double brightHz, double darkHz, std::uint32_t seed, float gain) {
@@ -58,14 +60,15 @@ void Glide(Samples& out, double seconds, Pitch pitch, Level level, double ratio,
 }
 
 // The last touch of every effect: optional soft saturation (a louder body without a higher
-// peak), a fade so it never ends in a click, and the common peak level.
-void Master(Samples& out, float drive) {
+// peak), a fade so it never ends in a click, and the effects' common peak, low enough that an
+// effect on top of the music's loudest moment stays below full scale.
+void Master(Samples& out, float drive, float peakDbfs) {
   if (drive > 0) {
     Normalise(out, 0);
     for (float& s : out) s = std::tanh(drive * s);
   }
   FadeOut(out, 0.02);
-  Normalise(out, -3);
+  Normalise(out, peakDbfs);
 }
 
 }  // namespace
@@ -74,17 +77,20 @@ Samples ExplosionEffect() {
   Samples out = Seconds(0.75);
   Blast(out, 0, 0.75, 0.16, 7000, 250, 1234, 1.0F);
   Thump(out, 0.4, 140, 40, 0.9F);
-  Master(out, 2.5F);
+  Master(out, 2.5F, kExplosionPeakDbfs);
   return out;
 }
 
 Samples ShotEffect() {
-  Samples out = Seconds(0.2);
-  // A square and a saw a fifth above, diving fast, with a click of noise at the start.
-  Glide(out, 0.2, [](double t) { return 260 + 1500 * std::exp(-t / 0.045); },
-        [](double t) { return std::min(1.0, t / 0.002) * std::exp(-t / 0.06); }, 1.5, true, 5000, 1.0F);
-  Blast(out, 0, 0.03, 0.004, 9000, 5000, 77, 0.35F);
-  Master(out, 0);
+  Samples out = Seconds(kShotSeconds);
+  // A square and a saw a fifth above, diving fast from a chirp to a low blip, with a click of
+  // noise at the start. Full for a few milliseconds, then 40 dB down before the next shot of
+  // held fire, so rapid fire is a row of separate shots rather than one tone.
+  Glide(out, kShotSeconds, [](double t) { return 200 + 1400 * std::exp(-t / 0.016); },
+        [](double t) { return std::min(1.0, t / 0.001) * (t < 0.006 ? 1 : std::exp(-(t - 0.006) / 0.013)); }, 1.5,
+        true, 3500, 1.0F);
+  Blast(out, 0, 0.02, 0.003, 9000, 5000, 77, 0.35F);
+  Master(out, 0, kShotPeakDbfs);
   return out;
 }
 
@@ -95,7 +101,7 @@ Samples DeathEffect() {
         [](double t) { return std::min(1.0, t / 0.01) * (t < 0.8 ? 1 : std::exp(-(t - 0.8) / 0.12)); }, 1.01, false, 3000, 1.0F);
   // The ship goes up just as the wail bottoms out.
   Blast(out, static_cast<std::size_t>(0.85 * kSampleRate), 1.05, 0.3, 5000, 150, 4321, 1.1F);
-  Master(out, 2);
+  Master(out, 2, kDeathPeakDbfs);
   return out;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# SkyscrubSetup on a private X server, driven like a user: it saves a typed speed and an
-# unticked box, refuses a speed of 0, takes no fourth digit, and reports a missing
-# "components" folder. Usage: setup_end_to_end.sh PATH/TO/SkyscrubSetup
+# SkyscrubSetup on a private X server, driven like a user: it opens as a fixed dialog in its own
+# window class, with the game's icon and its light look; it saves a typed speed and an unticked
+# box, refuses a speed of 0, takes no fourth digit, and reports a missing "components" folder.
+# Usage: setup_end_to_end.sh PATH/TO/SkyscrubSetup
 set -euo pipefail
 
 program=$1
@@ -97,6 +98,15 @@ start_dialog
 geometry=$(xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}')
 [[ $geometry == "275 194 249 212" ]] || fail "dialog geometry $geometry"
 xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x3, 0x24, ' || fail "not a fixed dialog border: $(xprop -id "$window" _MOTIF_WM_HINTS)"
+# The desktop entry finds the dialog by this class; the window carries the game's 32 x 32 icon.
+[[ $(xprop -id "$window" WM_CLASS) == 'WM_CLASS(STRING) = "SkyscrubSetup", "SkyscrubSetup"' ]] ||
+  fail "window class $(xprop -id "$window" WM_CLASS)"
+xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no icon: $(xprop -id "$window" _NET_WM_ICON | head -c 200)"
+# The light ground of the current look, left of the frames, and the frames' grey border.
+import -window "$window" "$work/dialog.png"
+pixel() { convert "$work/dialog.png" -format "%[hex:p{$1,$2}]" info:; }
+[[ $(pixel 5 100) == F6F5F4* ]] || fail "dialog ground $(pixel 5 100)"
+[[ $(pixel 12 140) == C0BCB8* ]] || fail "frame border $(pixel 12 140)"
 
 # No file yet: a typed speed and an unticked Music box are saved, and the program ends.
 replace_speed 25

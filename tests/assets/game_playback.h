@@ -1,0 +1,29 @@
+#pragma once
+// The game's sounds as the player hears them: the files played at the volumes the game and
+// SDL2_mixer give them, at the mixer's rate.
+#include <string>
+
+#include "assets/generator/loudness.h"
+
+namespace skyscrub::sound_check {
+
+using assetgen::Stereo;
+
+// SDL2_mixer's scale of volumes, and the game's music volume on it (42 of 100 -> 53).
+constexpr int kMixMaxVolume = 128;
+int MusicMixVolume();
+// SDL2_mixer 2.6 plays MIDI through FluidSynth with the synthesiser's gain set to
+// 1.2 x volume / 128 (0.497 at 53) and mixes it in unscaled; a wave played as music is
+// scaled by volume / 128; effects play at the default chunk volume, 128, unscaled.
+double MidiMusicGain();
+double WaveMusicGain();
+constexpr int kMixerRate = 32000;  // platform/sdl/audio_device.cpp
+constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// A 16-bit wave file as floats in both channels; no frames when it cannot be read.
+Stereo LoadWave(const std::string& path);
+
+// Z held: a shot every `period` seconds, each cut off by the next, for `seconds`.
+Stereo HeldFire(const Stereo& shot, double period, double seconds);
+
+}  // namespace skyscrub::sound_check
