@@ -7,7 +7,8 @@ namespace skyscrub::trace {
 
 namespace {
 
-// Written out in pieces of about this much, so that a long game costs no more memory than this.
+// Between checks, written out in pieces of about this much (a long stay on the title screen with
+// the mouse moving), so that a recording costs no more memory than this.
 constexpr std::size_t kWriteOutAt = 64 * 1024;
 
 std::uint8_t KeyBit(Key key) {
@@ -184,9 +185,12 @@ void DemoRecorder::EventLine(std::string_view text, bool repeatable) {
   script_.append("\n");
 }
 
+// Each check is written out at once: a game killed outright still leaves its recording up to
+// its last check, and one write per check costs nothing the game would notice.
 void DemoRecorder::Check(bool full) {
   if (game_ == nullptr) return;
   EventLine("check " + FormatCheck(state_.CheckOf(StateValues(*game_), ticks_, full)), false);
+  WriteOut(false);
 }
 
 void DemoRecorder::WriteOut(bool keepLastLine) {

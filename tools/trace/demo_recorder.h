@@ -4,7 +4,8 @@
 // file, the desktop size, mode tests, message-box answers, reseeds, key states where they
 // changed), then the event itself; runs of the same timer's events become one counted line.
 // Every kCheckEvery main ticks, and at the end, a check states the whole game state; every
-// kFullCheckEvery main ticks, and at the start and the end, a full one.
+// kFullCheckEvery main ticks, and at the start and the end, a full one. What is recorded is
+// written out at each check.
 #include <cstdint>
 #include <optional>
 #include <string>
