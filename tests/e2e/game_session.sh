@@ -57,9 +57,10 @@ copy_game() {
   printf "$settings" >"$GAME_DIR/components/gamedata.jpc"
 }
 
-# Starts the copied game in the background; its output goes to $SESSION_DIR/game.log.
+# Starts the copied game in the background, with the options given; its output goes to
+# $SESSION_DIR/game.log.
 start_game() {
-  "$GAME_DIR/Skyscrub" >"$SESSION_DIR/game.log" 2>&1 &
+  "$GAME_DIR/Skyscrub" "$@" >"$SESSION_DIR/game.log" 2>&1 &
   GAME_PID=$!
   timeout 10 xdotool search --sync --onlyvisible --name '^Aerolith$' >"$SESSION_DIR/window" ||
     fail "no Aerolith window appeared: $(cat "$SESSION_DIR/game.log")"
