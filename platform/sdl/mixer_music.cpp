@@ -1,6 +1,6 @@
 #include "platform/sdl/mixer_music.h"
 
-#include "platform/sdl/program_files.h"
+#include "platform/sdl_common/program_files.h"
 
 namespace skyscrub::sdl {
 

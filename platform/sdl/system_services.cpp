@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "platform/sdl/program_files.h"
+#include "platform/sdl_common/program_files.h"
 #include "settings/file_access.h"
 #include "settings/program_folder.h"
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "game/scene/scene.h"
-#include "platform/sdl/scene_renderer.h"
-#include "platform/sdl/screen_damage.h"
-#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl_common/scene_renderer.h"
+#include "platform/sdl_common/screen_damage.h"
+#include "platform/sdl_common/sdl_handles.h"
 
 namespace skyscrub::sdl {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/footprint.h"
+#include "platform/sdl_common/footprint.h"
 
 #include <cstring>
 #include <string_view>

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/sdl/footprint.h"
+#include "platform/sdl_common/footprint.h"
 
 namespace skyscrub::sdl {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "platform/sdl/audio_device.h"
-#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl_common/audio_device.h"
+#include "platform/sdl_common/sdl_handles.h"
 
 namespace skyscrub::sdl {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/sdl_window_frame.h"
+#include "platform/sdl_common/sdl_window_frame.h"
 
 namespace skyscrub::sdl {
 

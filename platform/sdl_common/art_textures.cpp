@@ -1,4 +1,4 @@
-#include "platform/sdl/art_textures.h"
+#include "platform/sdl_common/art_textures.h"
 
 #include <SDL_image.h>
 

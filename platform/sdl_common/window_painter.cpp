@@ -1,4 +1,4 @@
-#include "platform/sdl/window_painter.h"
+#include "platform/sdl_common/window_painter.h"
 
 #include <vector>
 

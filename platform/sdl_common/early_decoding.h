@@ -6,7 +6,7 @@
 #include <map>
 
 #include "assets/art.h"
-#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl_common/sdl_handles.h"
 
 namespace skyscrub::sdl {
 

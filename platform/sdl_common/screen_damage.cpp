@@ -1,4 +1,4 @@
-#include "platform/sdl/screen_damage.h"
+#include "platform/sdl_common/screen_damage.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
-#include "platform/sdl/early_decoding.h"
+#include "platform/sdl_common/early_decoding.h"
 
-#include "platform/sdl/art_textures.h"
+#include "platform/sdl_common/art_textures.h"
 
 namespace skyscrub::sdl {
 

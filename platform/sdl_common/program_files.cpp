@@ -1,4 +1,4 @@
-#include "platform/sdl/program_files.h"
+#include "platform/sdl_common/program_files.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "game/scene/elements.h"
-#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl_common/sdl_handles.h"
 
 namespace skyscrub::sdl {
 

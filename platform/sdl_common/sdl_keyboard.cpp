@@ -1,4 +1,4 @@
-#include "platform/sdl/sdl_keyboard.h"
+#include "platform/sdl_common/sdl_keyboard.h"
 
 #include <SDL.h>
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/audio_device.h"
+#include "platform/sdl_common/audio_device.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

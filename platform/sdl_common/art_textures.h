@@ -6,8 +6,8 @@
 #include <array>
 
 #include "assets/art.h"
-#include "platform/sdl/early_decoding.h"
-#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl_common/early_decoding.h"
+#include "platform/sdl_common/sdl_handles.h"
 
 namespace skyscrub::sdl {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/scene_renderer.h"
+#include "platform/sdl_common/scene_renderer.h"
 
 #include <SDL2_gfxPrimitives.h>
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/label_texts.h"
+#include "platform/sdl_common/label_texts.h"
 
 #include <cmath>
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "game/scene/scene.h"
-#include "platform/sdl/art_textures.h"
-#include "platform/sdl/footprint.h"
-#include "platform/sdl/label_texts.h"
+#include "platform/sdl_common/art_textures.h"
+#include "platform/sdl_common/footprint.h"
+#include "platform/sdl_common/label_texts.h"
 
 namespace skyscrub::sdl {
 
