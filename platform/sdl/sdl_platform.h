@@ -8,6 +8,7 @@
 #include "platform/sdl_common/mixer_sound.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl_common/sdl_keyboard.h"
+#include "platform/sdl_common/system_clock.h"
 #include "platform/sdl/sdl_message_boxes.h"
 #include "platform/sdl_common/sdl_window_frame.h"
 #include "platform/sdl/system_services.h"
