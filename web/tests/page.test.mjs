@@ -1,0 +1,184 @@
+// The browser version in Debian's headless Chromium: the page, the game on its canvas (checked
+// on the canvas's pixels), the options form, and the ends of a game.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import {
+  canvasPixels, clickCanvas, countPixels, mainTicks, moveOnCanvas, openBrowser, openGame, shareLike, sleep, told,
+  waitForTold,
+} from './browser.mjs';
+
+// Where the game draws what the tests look at, in game pixels.
+const play = { x: 540, y: 476, width: 81, height: 57 };   // "Play" on the title
+const start = { x: 680, y: 528, width: 89, height: 57 };  // "Start" on the instructions
+const sky = { x: 0, y: 60, width: 800, height: 420 };     // where the ship flies
+const centre = (area) => [area.x + area.width / 2, area.y + area.height / 2];
+const red = (r, g, b) => r > 200 && g < 60 && b < 60;
+
+let browser;
+before(async () => { browser = await openBrowser(); });
+after(async () => { await browser.close(); });
+
+// From the title into a game: "Play", then "Start".
+async function startGame(page) {
+  await clickCanvas(page, ...centre(play));
+  await page.waitForFunction(() => true);
+  await sleep(200);
+  await clickCanvas(page, ...centre(start));
+  await sleep(300);
+}
+
+async function holdKeys(page, keys, ms) {
+  for (const key of keys) await page.keyboard.down(key);
+  await sleep(ms);
+  for (const key of keys) await page.keyboard.up(key);
+}
+
+// How many pixels differ between two RGBA snapshots of the same area.
+function changedPixels(a, b) {
+  let changed = 0;
+  for (let i = 0; i < a.length; i += 4) {
+    if (a[i] !== b[i] || a[i + 1] !== b[i + 1] || a[i + 2] !== b[i + 2]) ++changed;
+  }
+  return changed;
+}
+
+describe('the page', () => {
+  test('loads and draws the title screen, with no error', async () => {
+    const page = await openGame(browser);
+    // The title picture fills the canvas but for the labels drawn over it.
+    assert.ok(await shareLike(page, 'title.png', { x: 0, y: 0, width: 800, height: 460 }) > 0.95);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+  test('"Play" turns red under the pointer and white again away from it', async () => {
+    const page = await openGame(browser);
+    assert.equal(countPixels(await canvasPixels(page, play), red), 0);
+    await moveOnCanvas(page, ...centre(play));
+    await sleep(150);
+    assert.ok(countPixels(await canvasPixels(page, play), red) > 100);
+    await moveOnCanvas(page, 100, 100);
+    await sleep(150);
+    assert.equal(countPixels(await canvasPixels(page, play), red), 0);
+    await page.close();
+  });
+
+  test('keeps the game\'s aspect when it scales the canvas', async () => {
+    const page = await openGame(browser);
+    for (const size of [{ width: 1100, height: 700 }, { width: 900, height: 1000 }, { width: 1900, height: 1300 }]) {
+      await page.setViewportSize(size);
+      await sleep(100);
+      const box = await page.locator('#canvas').boundingBox();
+      assert.ok(Math.abs(box.width / box.height - 4 / 3) < 0.01, `${box.width} x ${box.height}`);
+      assert.ok(box.width <= size.width && box.height <= size.height);
+    }
+    // 1900 x 1300 leaves room for twice the game's size: whole factors are drawn sharp.
+    assert.equal(await page.locator('#canvas').evaluate((canvas) => canvas.classList.contains('whole')), true);
+    await page.close();
+  });
+});
+
+describe('a game', () => {
+  test('Play and Start begin it; held keys fly the ship and fire; P pauses and Space resumes', async () => {
+    const page = await openGame(browser, '10\r\n1\r\n1\r\n');
+    await startGame(page);
+    assert.ok(await mainTicks(page) > 0, 'the main tick runs');
+    assert.ok(await shareLike(page, 'title.png') < 0.5, 'the title is gone');
+
+    // Firing: Z held puts shots in the sky; the ship's own pixels are the same either way.
+    const before = await canvasPixels(page, sky);
+    await holdKeys(page, ['z', 'ArrowUp', 'ArrowRight'], 600);
+    const after = await canvasPixels(page, sky);
+    assert.ok(changedPixels(before, after) > 500, 'the sky changed as the ship flew and fired');
+
+    await page.keyboard.press('p');
+    await sleep(250);
+    const ticksPaused = await mainTicks(page);
+    const paused = await canvasPixels(page, sky);
+    await sleep(400);
+    assert.equal(await mainTicks(page), ticksPaused, 'no main tick while paused');
+    assert.equal(changedPixels(paused, await canvasPixels(page, sky)), 0, 'the sky stands still');
+
+    await page.keyboard.press(' ');
+    await sleep(400);
+    assert.ok(await mainTicks(page) > ticksPaused + 10, 'Space resumes');
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+  test('a whole lost game returns to the title with Space', async () => {
+    // At 1 ms a tick the ship, left alone, falls and crashes its three lives away quickly.
+    const page = await openGame(browser, '1\r\n0\r\n0\r\n');
+    await startGame(page);
+    await page.waitForFunction(() => true);
+    const deadline = Date.now() + 30000;
+    while (await shareLike(page, 'lose.png') < 0.9) {
+      assert.ok(Date.now() < deadline, 'the lose screen within 30 s');
+      await sleep(250);
+    }
+    await page.keyboard.press(' ');
+    await sleep(300);
+    assert.ok(await shareLike(page, 'title.png', { x: 0, y: 0, width: 800, height: 460 }) > 0.95);
+    await page.close();
+  });
+
+  test('Escape ends the game, and the page offers to play again', async () => {
+    const page = await openGame(browser);
+    await page.keyboard.press('Escape');
+    await waitForTold(page, (t) => t.ended);
+    assert.equal(await page.locator('#ended').isVisible(), true);
+    await page.click('#play-again');
+    await waitForTold(page, (t) => t.firstFrame !== null && !t.ended);
+    assert.ok(await shareLike(page, 'title.png', { x: 0, y: 0, width: 800, height: 460 }) > 0.95);
+    await page.close();
+  });
+
+  test('sound starts at the first click', async () => {
+    const page = await openGame(browser, '10\r\n1\r\n1\r\n');
+    await clickCanvas(page, 100, 100);
+    await page.waitForFunction(() => Module.SDL2 && Module.SDL2.audioContext
+      && Module.SDL2.audioContext.state === 'running', null, { timeout: 5000 });
+    assert.deepEqual((await told(page)).music, ['/components/sound/music1.mid']);
+    await page.close();
+  });
+});
+
+describe('the options on the page', () => {
+  test('refuse 0 with "Yikes!", save 25 without music, and the game then runs so', async () => {
+    const page = await openGame(browser);
+    // No settings stored: the form shows the options dialog's own defaults.
+    assert.equal(await page.inputValue('#speed'), '10');
+    assert.equal(await page.isChecked('#music'), true);
+    assert.equal(await page.isChecked('#sound'), true);
+
+    await page.fill('#speed', '0');
+    await page.click('#save');
+    await page.waitForSelector('#message[open]');
+    assert.equal(await page.textContent('#message-title'), 'Yikes!');
+    assert.equal(await page.textContent('#message-text'),
+      'Invalid game speed input.  Please enter a positive integer from 1 to 999, thank you.');
+    await page.click('#message-buttons button:text("OK")');
+    assert.equal(await page.evaluate(() => localStorage.length), 0, 'nothing saved');
+
+    await page.fill('#speed', ' 25');
+    await page.uncheck('#music');
+    await page.click('#save');
+    await page.waitForSelector('#saved:not([hidden])');
+    assert.equal(await page.inputValue('#speed'), '25');
+    assert.equal(await page.evaluate(() => localStorage.getItem('skyscrub:/components/gamedata.jpc')),
+      '25\r\n1\r\n0\r\n');
+
+    // A change takes effect at the next start: the page restarts the game.
+    await page.click('#restart');
+    await waitForTold(page, (t) => t.firstFrame !== null);
+    assert.equal(await page.inputValue('#speed'), '25');
+    assert.equal(await page.isChecked('#music'), false);
+    await startGame(page);
+    const first = await mainTicks(page);
+    await sleep(2000);
+    const ticks = (await mainTicks(page)) - first;
+    assert.ok(ticks >= 70 && ticks <= 90, `${ticks} main ticks in 2 s at 25 ms`);
+    assert.deepEqual((await told(page)).music, [], 'no music');
+    await page.close();
+  });
+});
