@@ -11,6 +11,7 @@
 #include <string>
 
 #include "game/game_window.h"
+#include "game/window_events.h"
 #include "platform/web/options_form.h"
 #include "platform/web/page_bridge.h"
 #include "platform/web/web_loop.h"
@@ -28,11 +29,12 @@ constexpr int kHeight = 600;
 
 // Everything one game needs, in the order it is set up and the reverse order it goes.
 struct WebGame {
-  explicit WebGame(SDL_Window* window) : system(window), game(system.platform), loop(game, system.frame, window) {
+  explicit WebGame(SDL_Window* window) : system(window), game(system.platform), events(game), loop(events, system.frame, window) {
     system.messages.beforeShowing = [this] { loop.DrawNow(); };
   }
   WebPlatform system;
   GameWindow game;
+  WindowEvents events;
   WebLoop loop;
 };
 
@@ -95,8 +97,8 @@ int main() {
   }
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
   running = std::make_unique<WebGame>(window);
-  running->game.Form_Load();
-  running->game.Form_Activate();
+  running->events.Deliver({WindowEvent::Kind::Load});
+  running->events.Deliver({WindowEvent::Kind::Activate});
   TellPage("started");  // the page runs the frames from now on
   return 0;
 }

@@ -7,21 +7,13 @@
 
 namespace skyscrub::web {
 
-namespace {
-
-// The Timer events, in the order the schedule is given the timers.
-constexpr void (GameWindow::*kTimerEvents[])() = {&GameWindow::Timer1_Timer, &GameWindow::Timer2_Timer,
-                                                  &GameWindow::Timer3_Timer};
-constexpr std::size_t kMainTick = 0;
-
-}  // namespace
-
-WebLoop::WebLoop(GameWindow& game, const sdl::SdlWindowFrame& frame, SDL_Window* window)
-    : game_(game),
+WebLoop::WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, SDL_Window* window)
+    : events_(events),
+      game_(events.game()),
       frame_(frame),
       painter_(window),
-      mouse_(game),
-      schedule_({&game.Timer1, &game.Timer2, &game.Timer3}) {
+      mouse_(events),
+      schedule_(events.Timers()) {
   schedule_.Observe(Now());
 }
 
@@ -71,8 +63,8 @@ void WebLoop::RunDueTimers() {
     const auto due = schedule_.Due(now);
     if (!due) break;
     schedule_.Ran(*due);
-    if (*due == kMainTick) ++mainTicks_;
-    (game_.*kTimerEvents[*due])();
+    if (kTimerEvents[*due].timer == &Scene::Timer1) ++mainTicks_;
+    events_.Deliver(TimerEvent(*due));
     sceneTouched_ = true;
     schedule_.Observe(Now());
   }

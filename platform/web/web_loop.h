@@ -6,18 +6,19 @@
 
 #include <cstdint>
 
-#include "game/game_window.h"
+#include "game/window_events.h"
 #include "platform/sdl/mouse_events.h"
-#include "platform/sdl/timer_schedule.h"
 #include "platform/sdl_common/sdl_window_frame.h"
 #include "platform/sdl_common/window_painter.h"
+#include "platform/timer_schedule.h"
 #include "platform/web/play_clock.h"
 
 namespace skyscrub::web {
 
 class WebLoop {
  public:
-  WebLoop(GameWindow& game, const sdl::SdlWindowFrame& frame, SDL_Window* window);
+  // Every event goes to the game through `events`.
+  WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, SDL_Window* window);
 
   // Runs one frame; false once the game has ended.
   bool Frame();
@@ -29,18 +30,19 @@ class WebLoop {
   std::uint64_t MainTicks() const { return mainTicks_; }
 
  private:
-  using Micros = sdl::TimerSchedule::Micros;
+  using Micros = TimerSchedule::Micros;
   bool Running() const { return !game_.Ended() && !frame_.endRequested(); }
   Micros Now() const;
   void HandleEvents();
   void RunDueTimers();
   void ShowCursorFor(float x, float y);
 
+  WindowEvents& events_;
   GameWindow& game_;
   const sdl::SdlWindowFrame& frame_;
   sdl::WindowPainter painter_;
   sdl::MouseEvents mouse_;
-  sdl::TimerSchedule schedule_;
+  TimerSchedule schedule_;
   PlayClock clock_;
   std::uint64_t mainTicks_ = 0;
   bool sceneTouched_ = true;

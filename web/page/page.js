@@ -81,10 +81,10 @@ function fitCanvas() {
   const box = element('screen').getBoundingClientRect();
   const ratio = window.devicePixelRatio || 1;
   const fit = Math.min(box.width / canvas.width, box.height / canvas.height) * ratio;  // device pixels
-  // A whole factor within a few game pixels of the fit is taken instead: every game pixel is
-  // then a square of device pixels, drawn sharp.
+  // A whole factor nearly as large as the fit is taken instead: every game pixel is then a
+  // square of device pixels, drawn sharp.
   const whole = Math.floor(fit);
-  const factor = whole >= 1 && (fit - whole) * canvas.width < 8 ? whole : fit;
+  const factor = whole >= 1 && whole / fit >= 0.9 ? whole : fit;
   canvas.style.width = `${(canvas.width * factor) / ratio}px`;
   canvas.style.height = `${(canvas.height * factor) / ratio}px`;
   canvas.classList.toggle('whole', Number.isInteger(factor));

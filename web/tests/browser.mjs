@@ -10,7 +10,7 @@ import { startServer } from './serve.mjs';
 const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 // The page and what it loads; the generated pictures, served beside them for the pixel checks.
 export const siteFolder = process.env.SKYSCRUB_SITE ?? join(root, 'build-web');
-const artFolder = join(root, 'build-web-host', 'assets');
+const artFolder = join(root, "build-web-wasm", "assets");
 
 // The flags the browser needs on a machine with no network but the loopback.
 const quietFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -72,6 +72,28 @@ export function canvasPixels(page, { x, y, width, height }) {
     const canvas = document.getElementById('canvas');
     return Array.from(canvas.getContext('2d').getImageData(x, y, width, height).data);
   }, { x, y, width, height });
+}
+
+// Keeps the canvas's pixels in `area` in the page, under `name`, for changedSince.
+export function keepPixels(page, name, area) {
+  return page.evaluate(({ name, area }) => {
+    const canvas = document.getElementById('canvas');
+    window.keptPixels ??= {};
+    window.keptPixels[name] = { area, data: canvas.getContext('2d').getImageData(area.x, area.y, area.width, area.height).data };
+  }, { name, area });
+}
+
+// How many pixels of the area kept under `name` differ now.
+export function changedSince(page, name) {
+  return page.evaluate((name) => {
+    const { area, data } = window.keptPixels[name];
+    const now = document.getElementById('canvas').getContext('2d').getImageData(area.x, area.y, area.width, area.height).data;
+    let changed = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      if (data[i] !== now[i] || data[i + 1] !== now[i + 1] || data[i + 2] !== now[i + 2]) ++changed;
+    }
+    return changed;
+  }, name);
 }
 
 // How many pixels of `rgba` satisfy `test(r, g, b)`.
