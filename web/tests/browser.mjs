@@ -96,6 +96,52 @@ export function changedSince(page, name) {
   }, name);
 }
 
+// Where the generated picture `file` shows best inside `area` of the canvas: its top-left
+// corner and how far it is from the picture there (the mean difference of its opaque pixels'
+// channels; 0 is an exact match).
+export function findPicture(page, file, area) {
+  return page.evaluate(async ({ file, area }) => {
+    const image = new Image();
+    image.src = `art/${file}`;
+    await image.decode();
+    const scratch = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    scratch.drawImage(image, 0, 0);
+    const want = scratch.getImageData(0, 0, image.width, image.height).data;
+    const opaque = [];
+    for (let i = 0; i < want.length; i += 4) if (want[i + 3] === 255) opaque.push(i);
+    const w = area.width + image.width;
+    const have = document.getElementById('canvas').getContext('2d').getImageData(area.x, area.y, w, area.height + image.height).data;
+    let best = { x: 0, y: 0, distance: Infinity };
+    for (let y = 0; y < area.height; ++y) {
+      for (let x = 0; x < area.width; ++x) {
+        let sum = 0;
+        for (const i of opaque) {
+          const px = (i / 4) % image.width, py = Math.floor(i / 4 / image.width);
+          const j = ((y + py) * w + x + px) * 4;
+          sum += Math.abs(have[j] - want[i]) + Math.abs(have[j + 1] - want[i + 1]) + Math.abs(have[j + 2] - want[i + 2]);
+          if (sum >= best.distance * opaque.length * 3) break;
+        }
+        const distance = sum / (opaque.length * 3);
+        if (distance < best.distance) best = { x: area.x + x, y: area.y + y, distance };
+      }
+    }
+    return best;
+  }, { file, area });
+}
+
+// How many pixels of the canvas in `area` have channels within `ranges` ([[rMin, rMax], [gMin,
+// gMax], [bMin, bMax]]), counted in the page.
+export function countColour(page, area, ranges) {
+  return page.evaluate(({ area, ranges }) => {
+    const data = document.getElementById('canvas').getContext('2d').getImageData(area.x, area.y, area.width, area.height).data;
+    let count = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      if (ranges.every(([low, high], c) => data[i + c] >= low && data[i + c] <= high)) ++count;
+    }
+    return count;
+  }, { area, ranges });
+}
+
 // How many pixels of `rgba` satisfy `test(r, g, b)`.
 export function countPixels(rgba, test) {
   let count = 0;

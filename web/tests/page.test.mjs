@@ -3,16 +3,18 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import {
-  canvasPixels, changedSince, clickCanvas, countPixels, keepPixels, mainTicks, moveOnCanvas, openBrowser, openGame, shareLike, sleep, told,
+  canvasPixels, changedSince, clickCanvas, countColour, countPixels, findPicture, keepPixels, mainTicks, moveOnCanvas, openBrowser, openGame, shareLike, sleep, told,
   waitForTold,
 } from './browser.mjs';
 
 // Where the game draws what the tests look at, in game pixels.
 const play = { x: 540, y: 476, width: 81, height: 57 };   // "Play" on the title
 const start = { x: 680, y: 528, width: 89, height: 57 };  // "Start" on the instructions
-const sky = { x: 0, y: 60, width: 800, height: 420 };     // where the ship flies
+const sky = { x: 0, y: 0, width: 768, height: 480 };      // where the ship flies
 const centre = (area) => [area.x + area.width / 2, area.y + area.height / 2];
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
+const yellow = [[130, 255], [100, 255], [0, 60]];  // the gold of a shot
+const air = { x: 0, y: 80, width: 800, height: 400 };     // below the ozone row
 
 let browser;
 before(async () => { browser = await openBrowser(); });
@@ -82,10 +84,18 @@ describe('a game', () => {
     assert.ok(await mainTicks(page) > 0, 'the main tick runs');
     assert.ok(await shareLike(page, 'title.png') < 0.5, 'the title is gone');
 
-    // Firing: Z held puts shots in the sky; the ship's own pixels are the same either way.
-    await keepPixels(page, 'flight', sky);
-    await holdKeys(page, ['z', 'ArrowUp', 'ArrowRight'], 600);
-    assert.ok(await changedSince(page, 'flight') > 500, 'the sky changed as the ship flew and fired');
+    // Right and Up held fly the ship right, Z held fires.
+    const startedAt = await findPicture(page, 'ship_right.png', sky);
+    assert.equal(await countColour(page, air, yellow), 0, 'no shot yet');
+    assert.ok(startedAt.distance < 8, `the ship is on the canvas (${JSON.stringify(startedAt)})`);
+    const keys = ['z', 'ArrowUp', 'ArrowRight'];
+    for (const key of keys) await page.keyboard.down(key);
+    await sleep(500);
+    // The shots are yellow and red rings: yellow is nowhere else in the sky.
+    assert.ok(await countColour(page, air, yellow) > 10, 'shots fly');
+    for (const key of keys) await page.keyboard.up(key);
+    const flownTo = await findPicture(page, 'ship_right.png', sky);
+    assert.ok(flownTo.distance < 8 && flownTo.x > startedAt.x + 10, `the ship flew right (${JSON.stringify([startedAt, flownTo])})`);
 
     await tap(page, 'p');
     await sleep(250);
@@ -123,7 +133,7 @@ describe('a game', () => {
     await tap(page, 'Escape');
     await waitForTold(page, (t) => t.ended);
     assert.equal(await page.locator('#ended').isVisible(), true);
-    await page.click('#play-again');
+    await Promise.all([page.waitForNavigation(), page.click('#play-again')]);
     await waitForTold(page, (t) => t.firstFrame !== null && !t.ended);
     assert.ok(await shareLike(page, 'title.png', { x: 0, y: 0, width: 800, height: 460 }) > 0.95);
     await page.close();
@@ -165,7 +175,7 @@ describe('the options on the page', () => {
       '25\r\n1\r\n0\r\n');
 
     // A change takes effect at the next start: the page restarts the game.
-    await page.click('#restart');
+    await Promise.all([page.waitForNavigation(), page.click('#restart')]);
     await waitForTold(page, (t) => t.firstFrame !== null);
     assert.equal(await page.inputValue('#speed'), '25');
     assert.equal(await page.isChecked('#music'), false);
