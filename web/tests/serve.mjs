@@ -40,7 +40,7 @@ export function startServer(folders, port = 0) {
   });
 }
 
-if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+if (process.argv[1] && import.meta.url === pathToFileURL(process.argv[1]).href) {
   const [folder, port] = process.argv.slice(2);
   const { url } = await startServer([folder], Number(port ?? 8000));
   console.log(`Skyscrub is served at ${url} (Ctrl+C stops it)`);
