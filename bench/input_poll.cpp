@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/sdl/sdl_keyboard.h"
-#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl_common/sdl_keyboard.h"
+#include "platform/sdl_common/sdl_handles.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "bench/busy_game.h"
-#include "platform/sdl/scene_renderer.h"
-#include "platform/sdl/sdl_handles.h"
-#include "platform/sdl/window_painter.h"
+#include "platform/sdl_common/scene_renderer.h"
+#include "platform/sdl_common/sdl_handles.h"
+#include "platform/sdl_common/window_painter.h"
 
 namespace skyscrub::bench {
 

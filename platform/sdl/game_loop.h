@@ -6,10 +6,10 @@
 #include "game/window_events.h"
 #include "platform/sdl/display_connection.h"
 #include "platform/sdl/mouse_events.h"
-#include "platform/sdl/sdl_keyboard.h"
-#include "platform/sdl/sdl_window_frame.h"
+#include "platform/sdl_common/sdl_keyboard.h"
+#include "platform/sdl_common/sdl_window_frame.h"
+#include "platform/sdl_common/window_painter.h"
 #include "platform/timer_schedule.h"
-#include "platform/sdl/window_painter.h"
 
 namespace skyscrub::sdl {
 

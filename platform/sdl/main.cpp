@@ -12,14 +12,14 @@
 
 #include "game/game_window.h"
 #include "game/window_events.h"
-#include "platform/sdl/art_textures.h"
 #include "platform/sdl/command_line.h"
 #include "platform/sdl/demo_file.h"
-#include "platform/sdl/early_decoding.h"
 #include "platform/sdl/game_loop.h"
-#include "platform/sdl/sdl_handles.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/stop_and_crash_guard.h"
+#include "platform/sdl_common/art_textures.h"
+#include "platform/sdl_common/early_decoding.h"
+#include "platform/sdl_common/sdl_handles.h"
 #include "skyscrub/version.h"
 #include "tools/trace/demo_recorder.h"
 

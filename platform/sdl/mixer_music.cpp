@@ -1,6 +1,7 @@
 #include "platform/sdl/mixer_music.h"
 
-#include "platform/sdl/program_files.h"
+#include "platform/sdl_common/music_start.h"
+#include "platform/sdl_common/program_files.h"
 
 namespace skyscrub::sdl {
 
@@ -58,14 +59,10 @@ void MixerMusic::LoadRequests() {
       const std::lock_guard lock(mutex_);
       loading_ = false;
       const bool superseded = latest_.has_value() || stopping_;
-      if (loaded && !superseded) {
-        Mix_VolumeMusic(request.volumePercent * MIX_MAX_VOLUME / 100);
-        // SDL2_mixer's count is the number of plays in a row (-1 would be endless).
-        if (Mix_PlayMusic(loaded.get(), request.playCount) == 0) music_ = std::move(loaded);
-      }
+      if (!superseded) music_ = StartMusic(std::move(loaded), request.playCount, request.volumePercent);
     }
     changed_.notify_all();
-    // A superseded or unplayable piece is freed here, never having played.
+    // A superseded piece is freed here, never having played.
   }
 }
 

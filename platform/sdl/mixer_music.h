@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "platform/platform.h"
-#include "platform/sdl/audio_device.h"
-#include "platform/sdl/sdl_handles.h"
+#include "platform/sdl_common/audio_device.h"
+#include "platform/sdl_common/sdl_handles.h"
 
 namespace skyscrub::sdl {
 

@@ -3,13 +3,14 @@
 #include <SDL.h>
 
 #include "platform/platform.h"
-#include "platform/sdl/audio_device.h"
+#include "platform/sdl_common/audio_device.h"
 #include "platform/sdl/mixer_music.h"
-#include "platform/sdl/mixer_sound.h"
+#include "platform/sdl_common/mixer_sound.h"
 #include "platform/sdl/sdl_display.h"
-#include "platform/sdl/sdl_keyboard.h"
+#include "platform/sdl_common/sdl_keyboard.h"
+#include "platform/sdl_common/system_clock.h"
 #include "platform/sdl/sdl_message_boxes.h"
-#include "platform/sdl/sdl_window_frame.h"
+#include "platform/sdl_common/sdl_window_frame.h"
 #include "platform/sdl/system_services.h"
 
 namespace skyscrub::sdl {

@@ -1,8 +1,6 @@
 #include "platform/sdl/system_services.h"
 
-#include <chrono>
-
-#include "platform/sdl/program_files.h"
+#include "platform/sdl_common/program_files.h"
 #include "settings/file_access.h"
 #include "settings/program_folder.h"
 
@@ -14,9 +12,5 @@ std::string SystemFiles::ProgramFolder() {
 }
 
 std::optional<std::string> SystemFiles::ReadTextFile(const std::string& path) { return settings::ReadWholeFile(NativePath(path)); }
-
-std::uint64_t SystemClock::RandomSeed() {
-  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-}
 
 }  // namespace skyscrub::sdl

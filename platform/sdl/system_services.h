@@ -1,5 +1,5 @@
 #pragma once
-// The program folder, text files and the clock as the game takes them from this system.
+// The program folder and text files as the game takes them from this system.
 #include "platform/platform.h"
 
 namespace skyscrub::sdl {
@@ -8,11 +8,6 @@ class SystemFiles final : public Files {
  public:
   std::string ProgramFolder() override;
   std::optional<std::string> ReadTextFile(const std::string& path) override;
-};
-
-class SystemClock final : public Clock {
- public:
-  std::uint64_t RandomSeed() override;
 };
 
 }  // namespace skyscrub::sdl

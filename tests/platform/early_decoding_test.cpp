@@ -1,5 +1,5 @@
 // Pictures decoded ahead are handed over once, as decoded; others are not held.
-#include "platform/sdl/early_decoding.h"
+#include "platform/sdl_common/early_decoding.h"
 
 #include <SDL_image.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The files as the real game reads them, and its sound paths.
-#include "platform/sdl/program_files.h"
+#include "platform/sdl_common/program_files.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 // The scene as drawn, read back from a software surface: drawing order, bars that shrink to
 // nothing, hidden elements, panels clipping their children, the circle bar.
-#include "platform/sdl/scene_renderer.h"
+#include "platform/sdl_common/scene_renderer.h"
 
 #include <SDL_ttf.h>
 #include <gmock/gmock.h>

@@ -1,6 +1,6 @@
 // A frame draws again only where something visible changed, and what it draws there is exactly
 // what drawing the whole scene afresh shows.
-#include "platform/sdl/screen_damage.h"
+#include "platform/sdl_common/screen_damage.h"
 
 #include <SDL_ttf.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sdl/window_painter.h"
+#include "platform/sdl_common/window_painter.h"
 #include "support/game_fixture.h"
 
 // Rectangles compare and print by their fields (found by lookup in SDL's own namespace).

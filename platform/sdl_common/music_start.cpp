@@ -1,0 +1,13 @@
+#include "platform/sdl_common/music_start.h"
+
+namespace skyscrub::sdl {
+
+MusicHandle StartMusic(MusicHandle loaded, int playCount, int volumePercent) {
+  if (!loaded) return nullptr;
+  Mix_VolumeMusic(volumePercent * MIX_MAX_VOLUME / 100);
+  // SDL2_mixer's count is the number of plays in a row (-1 would be endless).
+  if (Mix_PlayMusic(loaded.get(), playCount) != 0) return nullptr;
+  return loaded;
+}
+
+}  // namespace skyscrub::sdl

@@ -1,0 +1,104 @@
+// Skyscrub in the browser: the game window on the SDL family built for WebAssembly, in a page
+// that drives its frames (web/page/skyscrub.js).
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "game/game_window.h"
+#include "game/window_events.h"
+#include "platform/web/options_form.h"
+#include "platform/web/page_bridge.h"
+#include "platform/web/web_loop.h"
+#include "platform/web/web_platform.h"
+#include "settings/file_access.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+using namespace skyscrub;
+using namespace skyscrub::web;
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+// Everything one game needs, in the order it is set up and the reverse order it goes.
+struct WebGame {
+  explicit WebGame(SDL_Window* window) : system(window), game(system.platform), events(game), loop(events, system.frame, window) {
+    system.messages.beforeShowing = [this] { loop.DrawNow(); };
+  }
+  WebPlatform system;
+  GameWindow game;
+  WindowEvents events;
+  WebLoop loop;
+};
+
+std::unique_ptr<WebGame> running;
+
+// The settings file in the page's memory file system, where the page puts what it stored.
+std::string SettingsPath() { return settings::SettingsPath(PageFiles().ProgramFolder()); }
+
+EM_BOOL VisibilityChanged(int, const EmscriptenVisibilityChangeEvent* event, void*) {
+  if (running) running->loop.PageHidden(event->hidden != 0);
+  return EM_FALSE;
+}
+
+}  // namespace
+
+// What the page calls.
+extern "C" {
+
+// One frame of the page; 0 once the game has ended (it is then gone, its sound stopped).
+EMSCRIPTEN_KEEPALIVE int skyscrub_frame() {
+  if (!running) return 0;
+  if (running->loop.Frame()) return 1;
+  running.reset();
+  TellPage("ended");
+  return 0;
+}
+
+EMSCRIPTEN_KEEPALIVE double skyscrub_main_ticks() { return running ? static_cast<double>(running->loop.MainTicks()) : 0; }
+
+// The options form as the options dialog loads it from the settings file.
+EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_open() {
+  static std::string text;
+  text = PageText(OpenForm(settings::ReadWholeFile(SettingsPath())));
+  return text.c_str();
+}
+
+// "Save" on the options form: what it did (the page then stores the settings file).
+EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_save(const char* speedText, int sound, int music) {
+  static std::string text;
+  setup::OptionsControls controls{speedText, music != 0, sound != 0};
+  text = PageText(SaveForm(std::move(controls), SettingsPath()));
+  return text.c_str();
+}
+
+}  // extern "C"
+
+int main() {
+  // Keys go to the game only while the canvas has the focus, so the options form can be typed in.
+  SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+  IMG_Init(IMG_INIT_PNG);
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "Skyscrub: cannot draw on the page: %s\n", SDL_GetError());
+    return 1;
+  }
+  TTF_Init();
+  SDL_Window* window = SDL_CreateWindow(nullptr, 0, 0, kWidth, kHeight, 0);
+  if (window == nullptr) {
+    std::fprintf(stderr, "Skyscrub: cannot draw on the page: %s\n", SDL_GetError());
+    return 1;
+  }
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
+  running = std::make_unique<WebGame>(window);
+  running->events.Deliver({WindowEvent::Kind::Load});
+  running->events.Deliver({WindowEvent::Kind::Activate});
+  TellPage("started");  // the page runs the frames from now on
+  return 0;
+}

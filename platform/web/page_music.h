@@ -1,0 +1,31 @@
+#pragma once
+// The background music in the browser, on SDL2_mixer without threads: a piece is loaded and
+// started at once. The MIDI themes play from their renderings, made at build time with the
+// desktop's synthesiser and sound font and shipped beside them as Ogg Vorbis.
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/sdl_common/audio_device.h"
+#include "platform/sdl_common/sdl_handles.h"
+
+namespace skyscrub::web {
+
+class PageMusic final : public MusicPlayer {
+ public:
+  explicit PageMusic(const sdl::AudioDevice& device) : device_(device) {}
+  // Stops the music and frees it before the device closes.
+  ~PageMusic() override;
+  PageMusic(const PageMusic&) = delete;
+  PageMusic& operator=(const PageMusic&) = delete;
+
+  void Play(const std::string& path, int playCount, int volumePercent) override;
+
+ private:
+  const sdl::AudioDevice& device_;
+  sdl::MusicHandle music_;
+};
+
+// The file a piece is played from: a MIDI file's rendering, any other file itself.
+std::string RenderedPath(std::string path);
+
+}  // namespace skyscrub::web

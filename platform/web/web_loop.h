@@ -1,0 +1,52 @@
+#pragma once
+// The browser game's loop, one frame of the page at a time: the mouse, then every tick of an
+// enabled timer due by now on the play clock (each at its Interval, with the desktop's
+// catch-up cap), then what changed is drawn. Between frames the page is idle.
+#include <SDL.h>
+
+#include <cstdint>
+
+#include "game/window_events.h"
+#include "platform/sdl/mouse_events.h"
+#include "platform/sdl_common/sdl_window_frame.h"
+#include "platform/sdl_common/window_painter.h"
+#include "platform/timer_schedule.h"
+#include "platform/web/play_clock.h"
+
+namespace skyscrub::web {
+
+class WebLoop {
+ public:
+  // Every event goes to the game through `events`.
+  WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, SDL_Window* window);
+
+  // Runs one frame; false once the game has ended.
+  bool Frame();
+  // Shows the scene as it stands now.
+  void DrawNow();
+  // The page was hidden or shown again: the play clock stops meanwhile.
+  void PageHidden(bool hidden);
+  // How many main ticks have run.
+  std::uint64_t MainTicks() const { return mainTicks_; }
+
+ private:
+  using Micros = TimerSchedule::Micros;
+  bool Running() const { return !game_.Ended() && !frame_.endRequested(); }
+  Micros Now() const;
+  void HandleEvents();
+  void RunDueTimers();
+  void ShowCursorFor(float x, float y);
+
+  WindowEvents& events_;
+  GameWindow& game_;
+  const sdl::SdlWindowFrame& frame_;
+  sdl::WindowPainter painter_;
+  sdl::MouseEvents mouse_;
+  TimerSchedule schedule_;
+  PlayClock clock_;
+  std::uint64_t mainTicks_ = 0;
+  bool sceneTouched_ = true;
+  bool shownFirst_ = false;
+};
+
+}  // namespace skyscrub::web

@@ -1,0 +1,35 @@
+#pragma once
+// The system as the browser game sees it: the SDL family's keyboard, effects and window frame
+// as on the desktop, and the page's music, display, dialogs, files and clock.
+#include <SDL.h>
+
+#include "platform/platform.h"
+#include "platform/sdl_common/audio_device.h"
+#include "platform/sdl_common/mixer_sound.h"
+#include "platform/sdl_common/sdl_keyboard.h"
+#include "platform/sdl_common/sdl_window_frame.h"
+#include "platform/sdl_common/system_clock.h"
+#include "platform/web/page_display.h"
+#include "platform/web/page_music.h"
+#include "platform/web/page_services.h"
+
+namespace skyscrub::web {
+
+struct WebPlatform {
+  explicit WebPlatform(SDL_Window* window) : frame(window) {}
+  WebPlatform(const WebPlatform&) = delete;
+  WebPlatform& operator=(const WebPlatform&) = delete;
+
+  sdl::SdlKeyboard keyboard;
+  sdl::AudioDevice audio;  // before the effects and the music, which stop before it closes
+  sdl::MixerSound sound{audio};
+  PageMusic music{audio};
+  PageDisplay display;
+  PageMessageBoxes messages;
+  sdl::SystemClock clock;
+  sdl::SdlWindowFrame frame;
+  PageFiles files;
+  Platform platform{keyboard, sound, music, display, messages, clock, frame, files};
+};
+
+}  // namespace skyscrub::web

@@ -1,0 +1,189 @@
+// Debian's Chromium, headless, driven by playwright-core, on the page scripts/web builds; and
+// what the tests read off the page: canvas pixels and what the game told the page.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+import { startServer } from './serve.mjs';
+
+const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
+// The page and what it loads; the generated pictures, served beside them for the pixel checks.
+export const siteFolder = process.env.SKYSCRUB_SITE ?? join(root, 'build-web');
+const artFolder = join(root, "build-web-wasm", "assets");
+
+// The flags the browser needs on a machine with no network but the loopback.
+const quietFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+
+// Starts the server and the browser; `close` ends both and removes the browser's profile.
+export async function openBrowser() {
+  const { server, url } = await startServer([siteFolder, artFolder]);
+  const profile = mkdtempSync(join(tmpdir(), 'skyscrub-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.SKYSCRUB_CHROMIUM ?? '/usr/bin/chromium',
+    args: quietFlags,
+    viewport: { width: 1100, height: 700 },
+  });
+  return {
+    url,
+    context,
+    async close() {
+      await context.close();
+      server.close();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// Opens the game's page, with `settings` (the settings file's text, or null for none) stored
+// first, and waits until the title has been drawn.
+export async function openGame(browser, settings = null) {
+  const page = await browser.context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error));
+  page.errors = errors;
+  await page.goto(browser.url + 'index.html?store');
+  await page.evaluate((text) => {
+    localStorage.clear();
+    if (text !== null) localStorage.setItem('skyscrub:/components/gamedata.jpc', text);
+  }, settings);
+  await page.goto(browser.url);
+  await waitForTold(page, (told) => told.firstFrame !== null);
+  return page;
+}
+
+// Waits until what the game told the page satisfies `test` (run in the page).
+export async function waitForTold(page, test, timeout = 10000) {
+  await page.waitForFunction(`(${test})(window.skyscrubPage)`, null, { timeout });
+}
+
+export function told(page) {
+  return page.evaluate(() => window.skyscrubPage);
+}
+
+export function mainTicks(page) {
+  return page.evaluate(() => Module.ccall('skyscrub_main_ticks', 'number', [], []));
+}
+
+// The canvas's pixels in a rectangle of game pixels, as RGBA bytes.
+export function canvasPixels(page, { x, y, width, height }) {
+  return page.evaluate(({ x, y, width, height }) => {
+    const canvas = document.getElementById('canvas');
+    return Array.from(canvas.getContext('2d').getImageData(x, y, width, height).data);
+  }, { x, y, width, height });
+}
+
+// Keeps the canvas's pixels in `area` in the page, under `name`, for changedSince.
+export function keepPixels(page, name, area) {
+  return page.evaluate(({ name, area }) => {
+    const canvas = document.getElementById('canvas');
+    window.keptPixels ??= {};
+    window.keptPixels[name] = { area, data: canvas.getContext('2d').getImageData(area.x, area.y, area.width, area.height).data };
+  }, { name, area });
+}
+
+// How many pixels of the area kept under `name` differ now.
+export function changedSince(page, name) {
+  return page.evaluate((name) => {
+    const { area, data } = window.keptPixels[name];
+    const now = document.getElementById('canvas').getContext('2d').getImageData(area.x, area.y, area.width, area.height).data;
+    let changed = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      if (data[i] !== now[i] || data[i + 1] !== now[i + 1] || data[i + 2] !== now[i + 2]) ++changed;
+    }
+    return changed;
+  }, name);
+}
+
+// Where the generated picture `file` shows best inside `area` of the canvas: its top-left
+// corner and how far it is from the picture there (the mean difference of its opaque pixels'
+// channels; 0 is an exact match).
+export function findPicture(page, file, area) {
+  return page.evaluate(async ({ file, area }) => {
+    const image = new Image();
+    image.src = `art/${file}`;
+    await image.decode();
+    const scratch = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    scratch.drawImage(image, 0, 0);
+    const want = scratch.getImageData(0, 0, image.width, image.height).data;
+    const opaque = [];
+    for (let i = 0; i < want.length; i += 4) if (want[i + 3] === 255) opaque.push(i);
+    const w = area.width + image.width;
+    const have = document.getElementById('canvas').getContext('2d').getImageData(area.x, area.y, w, area.height + image.height).data;
+    let best = { x: 0, y: 0, distance: Infinity };
+    for (let y = 0; y < area.height; ++y) {
+      for (let x = 0; x < area.width; ++x) {
+        let sum = 0;
+        for (const i of opaque) {
+          const px = (i / 4) % image.width, py = Math.floor(i / 4 / image.width);
+          const j = ((y + py) * w + x + px) * 4;
+          sum += Math.abs(have[j] - want[i]) + Math.abs(have[j + 1] - want[i + 1]) + Math.abs(have[j + 2] - want[i + 2]);
+          if (sum >= best.distance * opaque.length * 3) break;
+        }
+        const distance = sum / (opaque.length * 3);
+        if (distance < best.distance) best = { x: area.x + x, y: area.y + y, distance };
+      }
+    }
+    return best;
+  }, { file, area });
+}
+
+// How many pixels of the canvas in `area` have channels within `ranges` ([[rMin, rMax], [gMin,
+// gMax], [bMin, bMax]]), counted in the page.
+export function countColour(page, area, ranges) {
+  return page.evaluate(({ area, ranges }) => {
+    const data = document.getElementById('canvas').getContext('2d').getImageData(area.x, area.y, area.width, area.height).data;
+    let count = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      if (ranges.every(([low, high], c) => data[i + c] >= low && data[i + c] <= high)) ++count;
+    }
+    return count;
+  }, { area, ranges });
+}
+
+// How many pixels of `rgba` satisfy `test(r, g, b)`.
+export function countPixels(rgba, test) {
+  let count = 0;
+  for (let i = 0; i < rgba.length; i += 4) if (test(rgba[i], rgba[i + 1], rgba[i + 2])) ++count;
+  return count;
+}
+
+// The share (0..1) of the canvas's pixels in `area` that equal those of the generated picture
+// `file` (drawn at the canvas's corner) within a small tolerance.
+export function shareLike(page, file, area = { x: 0, y: 0, width: 800, height: 600 }) {
+  return page.evaluate(async ({ file, area }) => {
+    const image = new Image();
+    image.src = `art/${file}`;
+    await image.decode();
+    const scratch = new OffscreenCanvas(800, 600).getContext('2d');
+    scratch.drawImage(image, 0, 0);
+    const want = scratch.getImageData(area.x, area.y, area.width, area.height).data;
+    const have = document.getElementById('canvas').getContext('2d')
+      .getImageData(area.x, area.y, area.width, area.height).data;
+    let same = 0;
+    for (let i = 0; i < want.length; i += 4) {
+      const near = Math.abs(want[i] - have[i]) + Math.abs(want[i + 1] - have[i + 1]) + Math.abs(want[i + 2] - have[i + 2]);
+      if (near <= 12) ++same;
+    }
+    return same / (want.length / 4);
+  }, { file, area });
+}
+
+// A point of the canvas, in game pixels, as a point of the page.
+export async function pagePoint(page, x, y) {
+  const box = await page.locator('#canvas').boundingBox();
+  return { x: box.x + (x * box.width) / 800, y: box.y + (y * box.height) / 600 };
+}
+
+export async function clickCanvas(page, x, y) {
+  const point = await pagePoint(page, x, y);
+  await page.mouse.click(point.x, point.y);
+}
+
+export async function moveOnCanvas(page, x, y) {
+  const point = await pagePoint(page, x, y);
+  await page.mouse.move(point.x, point.y, { steps: 4 });
+}
+
+export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));

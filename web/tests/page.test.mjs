@@ -1,0 +1,190 @@
+// The browser version in Debian's headless Chromium: the page, the game on its canvas (checked
+// on the canvas's pixels), the options form, and the ends of a game.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import {
+  canvasPixels, changedSince, clickCanvas, countColour, countPixels, findPicture, keepPixels, mainTicks, moveOnCanvas, openBrowser, openGame, shareLike, sleep, told,
+  waitForTold,
+} from './browser.mjs';
+
+// Where the game draws what the tests look at, in game pixels.
+const play = { x: 540, y: 476, width: 81, height: 57 };   // "Play" on the title
+const start = { x: 680, y: 528, width: 89, height: 57 };  // "Start" on the instructions
+const sky = { x: 0, y: 0, width: 768, height: 480 };      // where the ship flies
+const centre = (area) => [area.x + area.width / 2, area.y + area.height / 2];
+const red = (r, g, b) => r > 200 && g < 60 && b < 60;
+const yellow = [[130, 255], [100, 255], [0, 60]];  // the gold of a shot
+const air = { x: 0, y: 80, width: 800, height: 400 };     // below the ozone row
+
+let browser;
+before(async () => { browser = await openBrowser(); });
+after(async () => { await browser.close(); });
+
+// From the title into a game: "Play", then "Start".
+async function startGame(page) {
+  await clickCanvas(page, ...centre(play));
+  await page.waitForFunction(() => true);
+  await sleep(200);
+  await clickCanvas(page, ...centre(start));
+  await sleep(300);
+}
+
+// The game reads the keys' state when it polls, as on the desktop: a key is held long enough
+// for a poll to see it, as a player's finger does.
+async function tap(page, key) {
+  await holdKeys(page, [key], 120);
+}
+
+async function holdKeys(page, keys, ms) {
+  for (const key of keys) await page.keyboard.down(key);
+  await sleep(ms);
+  for (const key of keys) await page.keyboard.up(key);
+}
+
+describe('the page', () => {
+  test('loads and draws the title screen, with no error', async () => {
+    const page = await openGame(browser);
+    // The title picture fills the canvas but for the labels drawn over it.
+    assert.ok(await shareLike(page, 'title.png', { x: 0, y: 0, width: 800, height: 460 }) > 0.95);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+  test('"Play" turns red under the pointer and white again away from it', async () => {
+    const page = await openGame(browser);
+    assert.equal(countPixels(await canvasPixels(page, play), red), 0);
+    await moveOnCanvas(page, ...centre(play));
+    await sleep(150);
+    assert.ok(countPixels(await canvasPixels(page, play), red) > 100);
+    await moveOnCanvas(page, 100, 100);
+    await sleep(150);
+    assert.equal(countPixels(await canvasPixels(page, play), red), 0);
+    await page.close();
+  });
+
+  test('keeps the game\'s aspect when it scales the canvas', async () => {
+    const page = await openGame(browser);
+    for (const size of [{ width: 1100, height: 700 }, { width: 900, height: 1000 }, { width: 1900, height: 1300 }]) {
+      await page.setViewportSize(size);
+      await sleep(100);
+      const box = await page.locator('#canvas').boundingBox();
+      assert.ok(Math.abs(box.width / box.height - 4 / 3) < 0.01, `${box.width} x ${box.height}`);
+      assert.ok(box.width <= size.width && box.height <= size.height);
+    }
+    // 1900 x 1300 leaves room for twice the game's size: whole factors are drawn sharp.
+    assert.equal(await page.locator('#canvas').evaluate((canvas) => canvas.classList.contains('whole')), true);
+    await page.close();
+  });
+});
+
+describe('a game', () => {
+  test('Play and Start begin it; held keys fly the ship and fire; P pauses and Space resumes', async () => {
+    const page = await openGame(browser, '10\r\n1\r\n1\r\n');
+    await startGame(page);
+    assert.ok(await mainTicks(page) > 0, 'the main tick runs');
+    assert.ok(await shareLike(page, 'title.png') < 0.5, 'the title is gone');
+
+    // Right and Up held fly the ship right, Z held fires.
+    const startedAt = await findPicture(page, 'ship_right.png', sky);
+    assert.equal(await countColour(page, air, yellow), 0, 'no shot yet');
+    assert.ok(startedAt.distance < 8, `the ship is on the canvas (${JSON.stringify(startedAt)})`);
+    const keys = ['z', 'ArrowUp', 'ArrowRight'];
+    for (const key of keys) await page.keyboard.down(key);
+    await sleep(500);
+    // The shots are yellow and red rings: yellow is nowhere else in the sky.
+    assert.ok(await countColour(page, air, yellow) > 10, 'shots fly');
+    for (const key of keys) await page.keyboard.up(key);
+    const flownTo = await findPicture(page, 'ship_right.png', sky);
+    assert.ok(flownTo.distance < 8 && flownTo.x > startedAt.x + 10, `the ship flew right (${JSON.stringify([startedAt, flownTo])})`);
+
+    await tap(page, 'p');
+    await sleep(250);
+    const ticksPaused = await mainTicks(page);
+    await keepPixels(page, 'paused', sky);
+    await sleep(400);
+    assert.equal(await mainTicks(page), ticksPaused, 'no main tick while paused');
+    assert.equal(await changedSince(page, 'paused'), 0, 'the sky stands still');
+
+    await tap(page, ' ');
+    await sleep(400);
+    assert.ok(await mainTicks(page) > ticksPaused + 10, 'Space resumes');
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+  test('a whole lost game returns to the title with Space', async () => {
+    // At 1 ms a tick the ship, left alone, falls and crashes its three lives away quickly.
+    const page = await openGame(browser, '1\r\n0\r\n0\r\n');
+    await startGame(page);
+    await page.waitForFunction(() => true);
+    const deadline = Date.now() + 30000;
+    while (await shareLike(page, 'lose.png') < 0.9) {
+      assert.ok(Date.now() < deadline, 'the lose screen within 30 s');
+      await sleep(250);
+    }
+    await tap(page, ' ');
+    await sleep(300);
+    assert.ok(await shareLike(page, 'title.png', { x: 0, y: 0, width: 800, height: 460 }) > 0.95);
+    await page.close();
+  });
+
+  test('Escape ends the game, and the page offers to play again', async () => {
+    const page = await openGame(browser);
+    await tap(page, 'Escape');
+    await waitForTold(page, (t) => t.ended);
+    assert.equal(await page.locator('#ended').isVisible(), true);
+    await Promise.all([page.waitForNavigation(), page.click('#play-again')]);
+    await waitForTold(page, (t) => t.firstFrame !== null && !t.ended);
+    assert.ok(await shareLike(page, 'title.png', { x: 0, y: 0, width: 800, height: 460 }) > 0.95);
+    await page.close();
+  });
+
+  test('sound starts at the first click', async () => {
+    const page = await openGame(browser, '10\r\n1\r\n1\r\n');
+    await clickCanvas(page, 100, 100);
+    await page.waitForFunction(() => Module.SDL2 && Module.SDL2.audioContext
+      && Module.SDL2.audioContext.state === 'running', null, { timeout: 5000 });
+    assert.deepEqual((await told(page)).music, ['/components/sound/music1.mid']);
+    await page.close();
+  });
+});
+
+describe('the options on the page', () => {
+  test('refuse 0 with "Yikes!", save 25 without music, and the game then runs so', async () => {
+    const page = await openGame(browser);
+    // No settings stored: the form shows the options dialog's own defaults.
+    assert.equal(await page.inputValue('#speed'), '10');
+    assert.equal(await page.isChecked('#music'), true);
+    assert.equal(await page.isChecked('#sound'), true);
+
+    await page.fill('#speed', '0');
+    await page.click('#save');
+    await page.waitForSelector('#message[open]');
+    assert.equal(await page.textContent('#message-title'), 'Yikes!');
+    assert.equal(await page.textContent('#message-text'),
+      'Invalid game speed input.  Please enter a positive integer from 1 to 999, thank you.');
+    await page.click('#message-buttons button:text("OK")');
+    assert.equal(await page.evaluate(() => localStorage.length), 0, 'nothing saved');
+
+    await page.fill('#speed', ' 25');
+    await page.uncheck('#music');
+    await page.click('#save');
+    await page.waitForSelector('#saved:not([hidden])');
+    assert.equal(await page.inputValue('#speed'), '25');
+    assert.equal(await page.evaluate(() => localStorage.getItem('skyscrub:/components/gamedata.jpc')),
+      '25\r\n1\r\n0\r\n');
+
+    // A change takes effect at the next start: the page restarts the game.
+    await Promise.all([page.waitForNavigation(), page.click('#restart')]);
+    await waitForTold(page, (t) => t.firstFrame !== null);
+    assert.equal(await page.inputValue('#speed'), '25');
+    assert.equal(await page.isChecked('#music'), false);
+    await startGame(page);
+    const first = await mainTicks(page);
+    await sleep(2000);
+    const ticks = (await mainTicks(page)) - first;
+    assert.ok(ticks >= 70 && ticks <= 90, `${ticks} main ticks in 2 s at 25 ms`);
+    assert.deepEqual((await told(page)).music, [], 'no music');
+    await page.close();
+  });
+});
