@@ -81,10 +81,11 @@ void DemoRecorder::Delivered(WindowEvent event) {
   current_.reset();
   if (event.kind == Kind::Load) return;  // written with the activation that follows, as `load`
   KeysLine();
-  const bool element = event.kind == Kind::MouseMove || event.kind == Kind::Click;
-  EventLine(element ? std::string(EventWord(event)) + " " + std::string(kElementEvents[event.index].name)
-                    : std::string(EventWord(event)),
-            event.kind == Kind::Timer);
+  if (event.kind == Kind::MouseMove || event.kind == Kind::Click) {
+    EventLine(std::string(EventWord(event)) + " " + std::string(kElementEvents[event.index].name), false);
+  } else {
+    EventLine(EventWord(event), event.kind == Kind::Timer);
+  }
   if (event.kind == Kind::Activate) {
     Check(true);
   } else if (event == TimerEvent(0) && ++ticks_ % kCheckEvery == 0) {

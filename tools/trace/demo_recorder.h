@@ -76,7 +76,7 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   std::uint8_t heldKeys_ = 0, readKeys_ = 0, announcedKeys_ = 0;  // one bit per key of kKeys
   ModeTest announcedModeTest_ = ModeTest::Successful;
   std::optional<std::size_t> repeatAt_;  // where the counted line written last starts in script_
-  std::string_view repeatWord_;
+  std::string repeatWord_;
   std::uint64_t repeatCount_ = 0;
   std::uint64_t ticks_ = 0;
   bool finished_ = false;
