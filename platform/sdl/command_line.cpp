@@ -1,19 +1,30 @@
 #include "platform/sdl/command_line.h"
 
+#include <limits>
+
 namespace skyscrub::sdl {
 
 const std::string_view kUsage = R"(Usage: Skyscrub [OPTION]...
 Skyscrub: shoot the CO2 and CH4 molecules, protect the ozone layer, keep the Earth cool.
 
+With no option the game switches the display to 800 x 600 and sits in front of every window.
+  --window[=N]    play in a window of your own instead, the 800 x 600 picture scaled N times
+                  (by default the largest whole N that fits the desktop); the display is left
+                  as it is, and a game pauses when the window loses the focus
+  --fullscreen    fill the display at its own resolution, the picture scaled with its shape
+                  kept; F11 or Alt+Enter switches between the window and the full screen
   --record FILE   play and write the game to FILE as it goes, as a trace script that
                   skyscrub-trace FILE replays exactly (attach it to a bug report)
   --help          show this help and end
   --version       show the version and end
 
 Keys: Left and Right steer, Up fires the engine, Z shoots, P pauses, Space resumes and
-leaves the end screens, Escape quits. The settings are made with SkyscrubSetup.
+leaves the end screens, Escape quits. A gamepad plays too: d-pad or left stick to steer
+and thrust, A (cross) or the right trigger to shoot, Start to pause, A or Start to resume,
+to take "Play" and "Start" and to leave the end screens, Back to quit from the title.
+The settings are made with SkyscrubSetup.
 Exit status: 0 when the game ends, 1 when no display or window can be opened,
-2 for a bad command line.
+2 for a bad command line or a window larger than any display.
 )";
 
 namespace {
@@ -32,6 +43,19 @@ bool Names(std::string_view arg, std::string_view name) {
   return arg == name || (arg.substr(0, name.size()) == name && arg.size() > name.size() && arg[name.size()] == '=');
 }
 
+// A scale written as decimal digits, at least 1; larger than any display is judged once the
+// displays are known, so a huge number only needs to stay huge.
+std::optional<std::int32_t> ScaleOf(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = std::min<std::int64_t>(value * 10 + (c - '0'), std::numeric_limits<std::int32_t>::max());
+  }
+  if (value < 1) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
 }  // namespace
 
 CommandLine ReadCommandLine(int argc, const char* const* argv) {
@@ -41,6 +65,15 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     line.error = std::move(error);
     return line;
   };
+  // Whether `presentation` may be taken: one --window or --fullscreen at most.
+  bool presentationGiven = false;
+  auto present = [&](Presentation presentation) {
+    if (presentationGiven) return false;
+    presentationGiven = true;
+    line.options.presentation = presentation;
+    return true;
+  };
+  const std::string oneMode = "give one --window or --fullscreen at most";
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help") {
@@ -51,6 +84,16 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
       std::optional<std::string> file = ValueOf(arg, "--record", i, argc, argv);
       if (!file || file->empty()) return refuse("--record needs a file name");
       line.options.record = std::move(file);
+    } else if (Names(arg, "--window")) {
+      if (!present(Presentation::Window)) return refuse(oneMode);
+      if (arg == "--window") continue;
+      const std::string_view scale = arg.substr(std::string_view("--window=").size());
+      const std::optional<std::int32_t> value = ScaleOf(scale);
+      if (!value) return refuse("--window=N needs a whole number N of at least 1, not '" + std::string(scale) + "'");
+      line.options.windowScale = *value;
+    } else if (Names(arg, "--fullscreen")) {
+      if (arg != "--fullscreen") return refuse("--fullscreen takes no value");
+      if (!present(Presentation::FullScreen)) return refuse(oneMode);
     } else {
       return refuse("unknown option '" + std::string(arg) + "' (Skyscrub --help lists the options)");
     }

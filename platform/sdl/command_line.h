@@ -1,14 +1,25 @@
 #pragma once
 // The game's command line. With no option the game plays exactly as it always has; options
 // only add to it.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace skyscrub::sdl {
 
+// How the game takes the screen.
+enum class Presentation : std::uint8_t {
+  Specified,   // the display switched to 800 x 600, the window borderless and on top at 0, 0
+  Window,      // a window of the player's, the canvas scaled in it
+  FullScreen,  // the whole display at its own mode, the canvas scaled to fill it
+};
+
 struct Options {
   std::optional<std::string> record;  // write the game as a trace script to this file
+  Presentation presentation = Presentation::Specified;
+  // The window's size in whole multiples of the canvas; 0 for the largest that fits the desktop.
+  std::int32_t windowScale = 0;
 };
 
 struct CommandLine {

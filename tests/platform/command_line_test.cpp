@@ -1,0 +1,81 @@
+// The game's command line: what each line plays, shows or refuses, and that the help lists
+// every option the reader takes.
+#include "platform/sdl/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace skyscrub::sdl {
+namespace {
+
+CommandLine Read(const std::vector<const char*>& args) {
+  std::vector<const char*> argv{"Skyscrub"};
+  argv.insert(argv.end(), args.begin(), args.end());
+  return ReadCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
+using Action = CommandLine::Action;
+
+struct LineCase {
+  const char* name;
+  std::vector<const char*> args;
+  Action action;
+  Presentation presentation = Presentation::Specified;
+  std::int32_t scale = 0;
+  const char* errorMentions = "";  // for a refused line, a part of its message
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) { *os << c.name; }
+
+class Lines : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(Lines, ReadAsThePlayerMeantThem) {
+  const LineCase& c = GetParam();
+  const CommandLine line = Read(c.args);
+  EXPECT_EQ(line.action, c.action);
+  if (c.action == Action::Refuse) {
+    EXPECT_NE(line.error.find(c.errorMentions), std::string::npos) << line.error;
+    EXPECT_EQ(line.error.find('\n'), std::string::npos) << "one line: " << line.error;
+    return;
+  }
+  if (c.action != Action::Play) return;
+  EXPECT_EQ(line.options.presentation, c.presentation);
+  EXPECT_EQ(line.options.windowScale, c.scale);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Lines,
+    ::testing::Values(
+        LineCase{"Nothing", {}, Action::Play},
+        LineCase{"WindowOfTheLargestScale", {"--window"}, Action::Play, Presentation::Window, 0},
+        LineCase{"WindowOfScaleTwo", {"--window=2"}, Action::Play, Presentation::Window, 2},
+        LineCase{"LeadingZeros", {"--window=003"}, Action::Play, Presentation::Window, 3},
+        LineCase{"HugeScaleKeptHuge", {"--window=99999999999999999999"}, Action::Play, Presentation::Window, 2147483647},
+        LineCase{"FullScreen", {"--fullscreen"}, Action::Play, Presentation::FullScreen},
+        LineCase{"WindowWithRecording", {"--record", "game.trace", "--window=1"}, Action::Play, Presentation::Window, 1},
+        LineCase{"HelpWins", {"--window", "--help", "--version"}, Action::Help},
+        LineCase{"Version", {"--fullscreen", "--version"}, Action::Version},
+        LineCase{"ScaleZero", {"--window=0"}, Action::Refuse, {}, 0, "'0'"},
+        LineCase{"ScaleNegative", {"--window=-2"}, Action::Refuse, {}, 0, "'-2'"},
+        LineCase{"ScaleNotANumber", {"--window=big"}, Action::Refuse, {}, 0, "'big'"},
+        LineCase{"ScaleWithSign", {"--window=+2"}, Action::Refuse, {}, 0, "'+2'"},
+        LineCase{"ScaleFraction", {"--window=1.5"}, Action::Refuse, {}, 0, "'1.5'"},
+        LineCase{"ScaleEmpty", {"--window="}, Action::Refuse, {}, 0, "whole number"},
+        LineCase{"ScaleAsNextArgument", {"--window", "2"}, Action::Refuse, {}, 0, "'2'"},
+        LineCase{"FullScreenWithValue", {"--fullscreen=1"}, Action::Refuse, {}, 0, "no value"},
+        LineCase{"BothModes", {"--window", "--fullscreen"}, Action::Refuse, {}, 0, "at most"},
+        LineCase{"WindowTwice", {"--window=2", "--window=3"}, Action::Refuse, {}, 0, "at most"},
+        LineCase{"UnknownOption", {"--windowed"}, Action::Refuse, {}, 0, "'--windowed'"},
+        LineCase{"RecordWithoutFile", {"--record"}, Action::Refuse, {}, 0, "file name"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Usage, ListsEveryOption) {
+  for (const char* option : {"--window[=N]", "--fullscreen", "--record FILE", "--help", "--version"}) {
+    EXPECT_NE(kUsage.find(option), std::string_view::npos) << option;
+  }
+}
+
+}  // namespace
+}  // namespace skyscrub::sdl
