@@ -12,10 +12,7 @@
 
 #include "platform/sdl_common/window_painter.h"
 #include "support/game_fixture.h"
-
-// Rectangles compare and print by their fields (found by lookup in SDL's own namespace).
-inline bool operator==(const SDL_Rect& a, const SDL_Rect& b) { return SDL_RectEquals(&a, &b); }
-inline void PrintTo(const SDL_Rect& r, std::ostream* os) { *os << '{' << r.x << ',' << r.y << ',' << r.w << ',' << r.h << '}'; }
+#include "support/sdl_rects.h"
 
 namespace skyscrub::sdl {
 
