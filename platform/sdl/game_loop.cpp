@@ -25,14 +25,15 @@ TimerSchedule::Micros FramePeriod(SDL_Window* window) {
 
 }  // namespace
 
-GameLoop::GameLoop(WindowEvents& events, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
-                   EarlyDecoding* early)
+GameLoop::GameLoop(WindowEvents& events, SdlPlatform& system, SDL_Window* window, Presentation presentation,
+                   SDL_Rect windowed, EarlyDecoding* early)
     : events_(events),
       game_(events.game()),
-      keyboard_(keyboard),
-      frame_(frame),
+      keyboard_(system.keyboard),
+      frame_(system.frame),
       window_(window),
-      painter_(window, early),
+      scaled_(presentation != Presentation::Specified),
+      painter_(window, early, scaled_),
       display_(window),
       mouse_(events),
       schedule_(events.Timers()),
@@ -40,6 +41,7 @@ GameLoop::GameLoop(WindowEvents& events, SdlKeyboard& keyboard, const SdlWindowF
   // The pause and the title and end screens only watch keys; the main tick keeps its rhythm.
   schedule_.LetNap(game_.Timer2);
   schedule_.LetNap(game_.Timer3);
+  if (scaled_) switch_.emplace(window, windowed);
 }
 
 TimerSchedule::Micros GameLoop::Now() const {
@@ -86,25 +88,47 @@ void GameLoop::Handle(const SDL_Event& event) {
     case SDL_QUIT:
       events_.Deliver({WindowEvent::Kind::Close});
       break;
-    case SDL_MOUSEMOTION:
-      ShowCursorFor(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
-      mouse_.Moved(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+    case SDL_MOUSEMOTION: {
+      const SDL_FPoint at = painter_.CanvasPointAt(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
+      ShowCursorFor(at);
+      mouse_.Moved(at.x, at.y);
       break;
+    }
     case SDL_MOUSEBUTTONDOWN:
-      if (event.button.button == SDL_BUTTON_LEFT) mouse_.Pressed(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+    case SDL_MOUSEBUTTONUP: {
+      if (event.button.button != SDL_BUTTON_LEFT) break;
+      const SDL_FPoint at = painter_.CanvasPointAt(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+      if (event.type == SDL_MOUSEBUTTONDOWN) {
+        mouse_.Pressed(at.x, at.y);
+      } else {
+        mouse_.Released(at.x, at.y);
+      }
       break;
-    case SDL_MOUSEBUTTONUP:
-      if (event.button.button == SDL_BUTTON_LEFT) mouse_.Released(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
+    }
+    case SDL_KEYDOWN:
+      if (switch_ && FullScreenSwitch::Asks(event.key)) switch_->Toggle();
       break;
     case SDL_WINDOWEVENT:
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED) painter_.ShowAgain();
-      if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) painter_.Resized();
+      HandleWindowEvent(event.window);
+      break;
+    default:
+      return;  // nothing the game takes: the scene is as it was
+  }
+  sceneTouched_ = true;
+  schedule_.Observe(Now());  // the handler may have switched timers on or off
+}
+
+void GameLoop::HandleWindowEvent(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+      painter_.ShowAgain();
+      break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      painter_.Resized();
       break;
     default:
       break;
   }
-  sceneTouched_ = true;
-  schedule_.Observe(Now());  // the handler may have switched timers on or off
 }
 
 void GameLoop::RunDueTimers() {
@@ -133,12 +157,15 @@ void GameLoop::DrawNow() {
   if (painter_.PaintChanges(game_) && SDL_GetMouseFocus() == window_) {
     int x = 0, y = 0;
     SDL_GetMouseState(&x, &y);
-    ShowCursorFor(static_cast<float>(x), static_cast<float>(y));  // a panel may have come or gone under it
+    // A panel may have come or gone under the pointer.
+    ShowCursorFor(painter_.CanvasPointAt(static_cast<float>(x), static_cast<float>(y)));
   }
 }
 
-void GameLoop::ShowCursorFor(float x, float y) {
-  const int wanted = CursorAt(game_, x, y) == Cursor::Arrow ? SDL_ENABLE : SDL_DISABLE;
+void GameLoop::ShowCursorFor(SDL_FPoint at) {
+  // The bars around a scaled canvas are no part of the game: the pointer shows over them.
+  const bool onBar = scaled_ && !(at.x >= 0 && at.y >= 0 && at.x < kCanvasWidth && at.y < kCanvasHeight);
+  const int wanted = onBar || CursorAt(game_, at.x, at.y) == Cursor::Arrow ? SDL_ENABLE : SDL_DISABLE;
   if (SDL_ShowCursor(SDL_QUERY) != wanted) SDL_ShowCursor(wanted);
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 // The game's event loop: runs each enabled timer at its Interval, delivers the mouse and the
-// window's close, draws a frame when the scene changed, and sleeps while nothing is due.
+// window's close, draws a frame when the scene changed, and sleeps while nothing is due. In a
+// presentation of the player's own it also switches between the window and the full screen.
 #include <SDL.h>
+
+#include <optional>
 
 #include "game/window_events.h"
 #include "platform/sdl/display_connection.h"
+#include "platform/sdl/full_screen_switch.h"
 #include "platform/sdl/mouse_events.h"
-#include "platform/sdl_common/sdl_keyboard.h"
-#include "platform/sdl_common/sdl_window_frame.h"
+#include "platform/sdl/sdl_platform.h"
 #include "platform/sdl_common/window_painter.h"
 #include "platform/timer_schedule.h"
 
@@ -15,9 +18,10 @@ namespace skyscrub::sdl {
 
 class GameLoop {
  public:
-  // Pictures decoded early are taken from `early` (when given).
-  GameLoop(WindowEvents& events, SdlKeyboard& keyboard, const SdlWindowFrame& frame, SDL_Window* window,
-           EarlyDecoding* early = nullptr);
+  // Pictures decoded early are taken from `early` (when given). `windowed`: where the window
+  // goes when a full screen of the player's becomes a window.
+  GameLoop(WindowEvents& events, SdlPlatform& system, SDL_Window* window, Presentation presentation,
+           SDL_Rect windowed, EarlyDecoding* early = nullptr);
 
   // Returns once the game has ended.
   void Run();
@@ -30,9 +34,11 @@ class GameLoop {
   Micros Now() const;
   void WaitAndHandleEvents();
   void Handle(const SDL_Event& event);
+  void HandleWindowEvent(const SDL_WindowEvent& event);
   void RunDueTimers();
   void DrawIfChanged();
-  void ShowCursorFor(float x, float y);
+  // Shows or hides the pointer over the canvas point `at`.
+  void ShowCursorFor(SDL_FPoint at);
   // Microseconds until the next timer or the next frame falls due.
   Micros WaitMicros() const;
 
@@ -41,6 +47,8 @@ class GameLoop {
   SdlKeyboard& keyboard_;
   const SdlWindowFrame& frame_;
   SDL_Window* window_;
+  bool scaled_;                               // the window or full screen of the player's
+  std::optional<FullScreenSwitch> switch_;    // when scaled
   WindowPainter painter_;
   DisplayConnection display_;
   MouseEvents mouse_;

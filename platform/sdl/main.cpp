@@ -17,6 +17,7 @@
 #include "platform/sdl/game_loop.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/stop_and_crash_guard.h"
+#include "platform/sdl/window_plan.h"
 #include "platform/sdl_common/art_textures.h"
 #include "platform/sdl_common/early_decoding.h"
 #include "platform/sdl_common/sdl_handles.h"
@@ -27,9 +28,6 @@ namespace {
 
 using namespace skyscrub;
 using namespace skyscrub::sdl;
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 
 // On X11 the window's pixels live in memory shared with the display server, so showing a few
 // changed rectangles costs only those rectangles. SDL would otherwise put an OpenGL texture
@@ -64,9 +62,9 @@ void WriteRecordingOnCrash(int signal) {
   if (trace::DemoRecorder* recorder = crashRecording.load()) recorder->WriteOnCrash(signal);
 }
 
-int RunGame(EarlyDecoding& firstScreen, const Options& options) {
+int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan& plan) {
   KeepWindowPixelsShared();
-  const WindowHandle window(SDL_CreateWindow("", 0, 0, kWidth, kHeight, SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN));
+  const WindowHandle window(SDL_CreateWindow("", plan.rect.x, plan.rect.y, plan.rect.w, plan.rect.h, plan.flags));
   if (!window) {
     std::fprintf(stderr, "Skyscrub: cannot open a window: %s\n", SDL_GetError());
     return 1;
@@ -74,7 +72,7 @@ int RunGame(EarlyDecoding& firstScreen, const Options& options) {
   SetIcon(window.get());
   InstallStopAndCrashHandlers(window.get());
 
-  SdlPlatform system(window.get());
+  SdlPlatform system(window.get(), options.presentation);
   std::optional<DemoFile> file = RecordingFile(options);
   std::unique_ptr<trace::DemoRecorder> recorder;
   if (file) {
@@ -90,7 +88,7 @@ int RunGame(EarlyDecoding& firstScreen, const Options& options) {
   }
   WindowEvents events(game, recorder.get());
   SDL_SetWindowTitle(window.get(), std::string(game.Form1.caption).c_str());
-  GameLoop loop(events, system.keyboard, system.frame, window.get(), &firstScreen);
+  GameLoop loop(events, system, window.get(), options.presentation, plan.rect, &firstScreen);
   system.messages.beforeShowing = [&loop] { loop.DrawNow(); };
   events.Deliver({WindowEvent::Kind::Load});
   SDL_ShowWindow(window.get());
@@ -125,8 +123,15 @@ int OpenDisplayAndRun(EarlyDecoding& firstScreen, const Options& options) {
     SDL_Quit();
     return 1;
   }
+  // Only now are the displays known, and so whether the window asked for fits any of them.
+  const WindowPlan plan = PlanWindow(options, UsableDisplayAreas());
+  if (!plan.refusal.empty()) {
+    std::fprintf(stderr, "Skyscrub: %s\n", plan.refusal.c_str());
+    SDL_Quit();
+    return 2;
+  }
   TTF_Init();
-  const int status = RunGame(firstScreen, options);
+  const int status = RunGame(firstScreen, options, plan);
   TTF_Quit();
   SDL_Quit();
   return status;

@@ -14,6 +14,7 @@ DisplaySize SdlDisplay::CurrentSize() {
 }
 
 ModeTest SdlDisplay::TestMode(std::int32_t width, std::int32_t height) {
+  if (modeKept_) return ModeTest::Successful;
   const int display = DisplayIndex();
   const int count = SDL_GetNumDisplayModes(display);
   for (int i = 0; i < count; ++i) {
@@ -24,6 +25,7 @@ ModeTest SdlDisplay::TestMode(std::int32_t width, std::int32_t height) {
 }
 
 void SdlDisplay::ApplyMode(std::int32_t width, std::int32_t height) {
+  if (modeKept_) return;
   const int display = DisplayIndex();
   SDL_DisplayMode desktop{};
   if (SDL_GetDesktopDisplayMode(display, &desktop) != 0) return;

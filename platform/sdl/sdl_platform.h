@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "platform/platform.h"
+#include "platform/sdl/command_line.h"
 #include "platform/sdl_common/audio_device.h"
 #include "platform/sdl/mixer_music.h"
 #include "platform/sdl_common/mixer_sound.h"
@@ -16,7 +17,12 @@
 namespace skyscrub::sdl {
 
 struct SdlPlatform {
-  explicit SdlPlatform(SDL_Window* window) : display(window), messages(window), frame(window) {}
+  // In a presentation of the player's own the display mode is kept and the window left where
+  // the player puts it.
+  SdlPlatform(SDL_Window* window, Presentation presentation)
+      : display(window, presentation != Presentation::Specified),
+        messages(window),
+        frame(window, presentation != Presentation::Specified) {}
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 

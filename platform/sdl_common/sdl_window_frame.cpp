@@ -3,11 +3,14 @@
 namespace skyscrub::sdl {
 
 void SdlWindowFrame::Place(int left, int top, int width, int height) {
+  if (placedByPlayer_) return;
   SDL_SetWindowPosition(window_, left, top);
   SDL_SetWindowSize(window_, width, height);
 }
 
-void SdlWindowFrame::MakeTopmost() { SDL_SetWindowAlwaysOnTop(window_, SDL_TRUE); }
+void SdlWindowFrame::MakeTopmost() {
+  if (!placedByPlayer_) SDL_SetWindowAlwaysOnTop(window_, SDL_TRUE);
+}
 
 void SdlWindowFrame::Unload() { SDL_HideWindow(window_); }
 

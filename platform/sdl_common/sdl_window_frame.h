@@ -1,5 +1,7 @@
 #pragma once
-// The game window as the game moves, raises and closes it.
+// The game window as the game moves, raises and closes it. A window the player places (a
+// window or the full screen of their choosing) stays where and as large as the player has it,
+// and is not kept in front of the others.
 #include <SDL.h>
 
 #include "platform/platform.h"
@@ -8,7 +10,8 @@ namespace skyscrub::sdl {
 
 class SdlWindowFrame final : public Window {
  public:
-  explicit SdlWindowFrame(SDL_Window* window) : window_(window) {}
+  explicit SdlWindowFrame(SDL_Window* window, bool placedByPlayer = false)
+      : window_(window), placedByPlayer_(placedByPlayer) {}
 
   void Place(int left, int top, int width, int height) override;
   void MakeTopmost() override;
@@ -19,6 +22,7 @@ class SdlWindowFrame final : public Window {
 
  private:
   SDL_Window* window_;
+  bool placedByPlayer_;
   bool endRequested_ = false;
 };
 
