@@ -30,6 +30,8 @@ GameLoop::GameLoop(WindowEvents& events, SdlPlatform& system, SDL_Window* window
     : events_(events),
       game_(events.game()),
       keyboard_(system.keyboard),
+      keys_(system.keys),
+      pads_(system.pads),
       frame_(system.frame),
       window_(window),
       scaled_(presentation != Presentation::Specified),
@@ -52,6 +54,8 @@ TimerSchedule::Micros GameLoop::Now() const {
 
 void GameLoop::Run() {
   schedule_.Observe(Now());
+  DrawIfChanged();
+  pads_.Start();  // a look at every input device, which the first frame need not wait for
   while (Running()) {
     DrawIfChanged();
     WaitAndHandleEvents();
@@ -79,6 +83,7 @@ void GameLoop::WaitAndHandleEvents() {
   } else {
     keyboard_.NothingNew();
   }
+  pads_.Update(now, game_);
   SDL_Event event;
   while (Running() && SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) Handle(event);
 }
@@ -111,6 +116,11 @@ void GameLoop::Handle(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
       HandleWindowEvent(event.window);
       break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+      if (const std::optional<WindowEvent> click = pads_.Handle(event, game_)) events_.Deliver(*click);
+      break;
     default:
       return;  // nothing the game takes: the scene is as it was
   }
@@ -125,6 +135,9 @@ void GameLoop::HandleWindowEvent(const SDL_WindowEvent& event) {
       break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
       painter_.Resized();
+      break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      if (scaled_) keys_.FocusLost();  // a player's window that loses the focus pauses the game
       break;
     default:
       break;

@@ -1,7 +1,8 @@
 #pragma once
-// The game's event loop: runs each enabled timer at its Interval, delivers the mouse and the
-// window's close, draws a frame when the scene changed, and sleeps while nothing is due. In a
-// presentation of the player's own it also switches between the window and the full screen.
+// The game's event loop: runs each enabled timer at its Interval, delivers the mouse, the
+// gamepads' menu presses and the window's close, draws a frame when the scene changed, and
+// sleeps while nothing is due. In a presentation of the player's own it also switches between
+// the window and the full screen, and tells the keys when the window loses the focus.
 #include <SDL.h>
 
 #include <optional>
@@ -45,6 +46,8 @@ class GameLoop {
   WindowEvents& events_;
   GameWindow& game_;
   SdlKeyboard& keyboard_;
+  PlayerKeys& keys_;
+  Gamepads& pads_;
   const SdlWindowFrame& frame_;
   SDL_Window* window_;
   bool scaled_;                               // the window or full screen of the player's

@@ -86,6 +86,7 @@ int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan
     crashRecording = recorder.get();
     SetCrashWriter(WriteRecordingOnCrash);
   }
+  system.keys.Watch(game);
   WindowEvents events(game, recorder.get());
   SDL_SetWindowTitle(window.get(), std::string(game.Form1.caption).c_str());
   GameLoop loop(events, system, window.get(), options.presentation, plan.rect, &firstScreen);

@@ -4,8 +4,10 @@
 
 #include "platform/platform.h"
 #include "platform/sdl/command_line.h"
-#include "platform/sdl_common/audio_device.h"
+#include "platform/sdl/gamepads.h"
 #include "platform/sdl/mixer_music.h"
+#include "platform/sdl/player_keys.h"
+#include "platform/sdl_common/audio_device.h"
 #include "platform/sdl_common/mixer_sound.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl_common/sdl_keyboard.h"
@@ -27,6 +29,8 @@ struct SdlPlatform {
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 
   SdlKeyboard keyboard;
+  Gamepads pads;
+  PlayerKeys keys{keyboard, pads};
   AudioDevice audio;  // before the effects and the music, which stop before it closes
   MixerSound sound{audio};
   MixerMusic music{audio};
@@ -35,7 +39,7 @@ struct SdlPlatform {
   SystemClock clock;
   SdlWindowFrame frame;
   SystemFiles files;
-  Platform platform{keyboard, sound, music, display, messages, clock, frame, files};
+  Platform platform{keys, sound, music, display, messages, clock, frame, files};
 };
 
 }  // namespace skyscrub::sdl

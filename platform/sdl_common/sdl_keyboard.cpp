@@ -6,9 +6,6 @@ namespace skyscrub::sdl {
 
 namespace {
 
-// A held key reads with its whole high byte set, as the game expects.
-constexpr std::int16_t kHeldState = static_cast<std::int16_t>(0xFF80);
-
 SDL_Scancode ScancodeOf(Key key) {
   switch (key) {
     case Key::Escape: return SDL_SCANCODE_ESCAPE;
@@ -38,7 +35,7 @@ std::int16_t SdlKeyboard::GetKeyState(Key key) {
   const Uint64 now = SDL_GetPerformanceCounter();
   if (lastPump_ == 0 || now - lastPump_ > SDL_GetPerformanceFrequency() / 5000) LookAtEvents();
   const Uint8* state = SDL_GetKeyboardState(nullptr);
-  return state[ScancodeOf(key)] != 0 ? kHeldState : std::int16_t{0};
+  return state[ScancodeOf(key)] != 0 ? kHeldKeyState : std::int16_t{0};
 }
 
 }  // namespace skyscrub::sdl

@@ -8,6 +8,9 @@
 
 namespace skyscrub::sdl {
 
+// A held key reads with its whole high byte set, as the game expects.
+inline constexpr std::int16_t kHeldKeyState = static_cast<std::int16_t>(0xFF80);
+
 class SdlKeyboard final : public Keyboard {
  public:
   std::int16_t GetKeyState(Key key) override;
