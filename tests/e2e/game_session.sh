@@ -10,10 +10,12 @@ readonly SKIP=77
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 SESSION_DIR=$(mktemp -d)
 XVFB_PID=""
+WM_PID=""
 GAME_PID=""
 
 end_session() {
   if [[ -n $GAME_PID ]]; then kill -KILL "$GAME_PID" 2>/dev/null || true; fi
+  if [[ -n $WM_PID ]]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
   if [[ -n $XVFB_PID ]]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
   rm -rf "$SESSION_DIR"
 }
@@ -44,6 +46,27 @@ start_x_server() {
   done
   [[ -s $SESSION_DIR/display ]] || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$SESSION_DIR/display")"
+}
+
+# A window manager on the X server (Openbox): decorations, the focus, full screen on request.
+start_window_manager() {
+  need_tools openbox xprop
+  openbox --sm-disable >"$SESSION_DIR/openbox.log" 2>&1 &
+  WM_PID=$!
+  local tries
+  for tries in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    sleep 0.05
+  done
+  fail "no window manager started: $(cat "$SESSION_DIR/openbox.log")"
+}
+
+# A desktop of size $1 (an X server with a window manager) and a copy of the game folder $2 with
+# a 10 ms tick, sound and music off.
+start_desktop() {
+  start_x_server "$1"
+  start_window_manager
+  copy_game "$2" '10\r\n0\r\n0\r\n'
 }
 
 # A copy of the game folder holding the program, its sounds if built, and the settings file
@@ -80,6 +103,12 @@ expect_clean_exit() {
   [[ $GAME_STATUS -eq 0 ]] || fail "the game ended with status $GAME_STATUS: $(cat "$SESSION_DIR/game.log")"
 }
 
+# The inside of window $1 (without the window manager's frame) as "X Y WIDTH HEIGHT" on the screen.
+client_area() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+                           /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+
 # Holds a key long enough for the game's polls to see it.
 hold_key() {
   xdotool keydown "$1"
@@ -96,6 +125,17 @@ screenshot() {
 # Number of pixels of exactly colour $3 (e.g. FF0000) in box $2 (WxH+X+Y) of screenshot $1.
 count_colour() {
   convert "$SESSION_DIR/$1.png" -crop "$2" +repage txt:- | grep -ci "#$3" || true
+}
+
+# Whether box $2 (WxH+X+Y) of screenshot $1 is black all over.
+all_black() {
+  [[ $(convert "$SESSION_DIR/$1.png" -crop "$2" +repage -format '%[max]' info:) == 0 ]]
+}
+
+# The canvas that box $2 of screenshot $1 shows scaled, sampled back to 800 x 600 pixels into
+# $SESSION_DIR/$3.png: each pixel from the middle of the window pixels that show it.
+canvas_shown() {
+  convert "$SESSION_DIR/$1.png" -crop "$2" +repage -sample '800x600!' "$SESSION_DIR/$3.png"
 }
 
 # Pixels of box $2 of screenshot $1 that differ from the same box of picture $3.
