@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Skyscrub --fullscreen on a 1920 x 1080 screen with a window manager: the whole screen at its
 # own mode (never changed, no mode message), the canvas 1440 x 1080 between black bars, "Play"
-# red under the pointer where it is drawn; --window=1 gives the 800 x 600 window; a window too
-# large for the screen is refused with a one-line message and status 2.
+# red under the pointer where it is drawn, F11 to an 800 x 600 window; --window=1 gives the
+# 800 x 600 window; a window too large for the screen is refused with one line and status 2.
 # Usage: full_screen_test.sh GAME_FOLDER ART_FOLDER
 source "$(dirname "$0")/game_session.sh"
 readonly GAME_FOLDER=$1 ART_FOLDER=$2
@@ -46,6 +46,13 @@ xdotool mousemove $((240 + 570 * 9 / 5)) $((500 * 9 / 5))
 screenshot hover
 red=$(count_colour hover 146x103+1212+857 FF0000)
 [[ $red -gt 300 ]] || fail "\"Play\" did not turn red under the mouse ($red red pixels)"
+
+# F11 leaves the full screen for the largest window that fits: 800 x 600 here.
+xdotool key F11
+sleep 0.5
+read -r X Y W H < <(client_area "$window")
+[[ "$W x $H" == "800 x 600" ]] || fail "F11 gave a $W x $H window, not 800 x 600"
+xdotool mousemove $((X + 100)) $((Y + 100))
 hold_key Escape
 expect_clean_exit
 [[ $(screen_mode) == "$SCREEN" ]] || fail "the screen's mode changed at the end to $(screen_mode)"
@@ -58,4 +65,4 @@ read -r X Y W H < <(client_area "$window")
 xdotool mousemove $((X + 100)) $((Y + 100))
 hold_key Escape
 expect_clean_exit
-echo "passed: refused --window=2, full screen at the screen's mode with bars, Play, --window=1"
+echo "passed: refused --window=2, full screen at the screen's mode with bars, Play, F11, --window=1"
