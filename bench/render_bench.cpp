@@ -1,8 +1,10 @@
 // Time to draw one frame of the game's scene with the game's own scene renderer, in software
 // into an 800 x 600 surface as the game draws into its window: the title screen and a busy game
 // drawn whole, and the busy game drawn as the game draws it in play, only where it changed since
-// the last frame. A frame is timed from the first draw call until every pixel of it is done;
-// showing it in the window is not included. Between frames the game ticks, untimed.
+// the last frame; and the same scaled into the window of a scaled mode (1920 x 1080 full screen,
+// a 1600 x 1200 window) as the game scales it. A frame is timed from the first draw call until
+// every pixel of it is done; showing it in the window is not included. Between frames the game
+// ticks, untimed.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -11,9 +13,11 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "bench/busy_game.h"
+#include "platform/sdl_common/canvas_scaler.h"
 #include "platform/sdl_common/scene_renderer.h"
 #include "platform/sdl_common/sdl_handles.h"
 #include "platform/sdl_common/window_painter.h"
@@ -35,10 +39,10 @@ struct Target {
   sdl::RendererHandle renderer;
 };
 
-// Draws one frame of `game` with `scene`: whole, or only where it changed.
-using Frame = std::function<void(sdl::SceneRenderer& scene, GameWindow& game)>;
+// Draws one frame of `game` with `scene` into `target`: whole, or only where it changed.
+using Frame = std::function<void(sdl::SceneRenderer& scene, GameWindow& game, const Target& target)>;
 
-void Whole(sdl::SceneRenderer& scene, GameWindow& game) { scene.Draw(game); }
+void Whole(sdl::SceneRenderer& scene, GameWindow& game, const Target&) { scene.Draw(game); }
 
 // Reading back one pixel makes the renderer carry out every queued command first.
 void Finish(SDL_Renderer* renderer) {
@@ -56,13 +60,13 @@ void DrawFrames(benchmark::State& state, GameWindow& game, const Frame& frame, c
     return;
   }
   sdl::SceneRenderer scene(target.renderer.get());
-  frame(scene, game);  // the first frame decodes the pictures and renders the captions
+  frame(scene, game, target);  // the first frame decodes the pictures and renders the captions
   Finish(target.renderer.get());
   std::vector<double> frames;
   for (auto _ : state) {
     between();
     const auto start = std::chrono::steady_clock::now();
-    frame(scene, game);
+    frame(scene, game, target);
     Finish(target.renderer.get());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     state.SetIterationTime(seconds);
@@ -90,12 +94,47 @@ void BusyWhole(benchmark::State& state) { Busy(state, Whole); }
 
 void BusyChanges(benchmark::State& state) {
   sdl::ScreenDamage damage;
-  Busy(state, [&damage](sdl::SceneRenderer& scene, GameWindow& game) { sdl::DrawChanges(scene, damage, game); });
+  Busy(state, [&damage](sdl::SceneRenderer& scene, GameWindow& game, const Target&) {
+    sdl::DrawChanges(scene, damage, game);
+  });
 }
+
+// A frame drawn into the canvas and then scaled into a window of `width` x `height`: the whole
+// canvas, or only the rectangles that changed.
+Frame Scaled(int width, int height, bool whole) {
+  auto window = std::make_shared<sdl::SurfaceHandle>(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888));
+  auto scaler = std::make_shared<sdl::CanvasScaler>(sdl::CanvasView(width, height));
+  auto damage = std::make_shared<sdl::ScreenDamage>();
+  return [=](sdl::SceneRenderer& scene, GameWindow& game, const Target& target) {
+    std::vector<SDL_Rect> changed{{0, 0, kWidth, kHeight}};
+    if (whole) {
+      scene.Draw(game);
+    } else {
+      changed = sdl::DrawChanges(scene, *damage, game);
+    }
+    SDL_RenderFlush(target.renderer.get());
+    for (const SDL_Rect& rect : changed) scaler->Copy(*target.surface, **window, scaler->view().ToWindow(rect));
+  };
+}
+
+void TitleScaled(benchmark::State& state, int width, int height) {
+  TitleGame title;
+  DrawFrames(state, title.game(), Scaled(width, height, true), [] {});
+}
+
+void BusyScaled(benchmark::State& state, int width, int height) { Busy(state, Scaled(width, height, false)); }
 
 BENCHMARK(Title)->Name("Title/whole")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BusyWhole)->Name("Busy/whole")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BusyChanges)->Name("Busy/changes")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TitleScaled, FullScreen, 1920, 1080)->Name("Title/whole scaled to 1920x1080 full screen")
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BusyScaled, FullScreen, 1920, 1080)->Name("Busy/changes scaled to 1920x1080 full screen")
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TitleScaled, Window, 1600, 1200)->Name("Title/whole scaled to a 1600x1200 window")
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BusyScaled, Window, 1600, 1200)->Name("Busy/changes scaled to a 1600x1200 window")
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
