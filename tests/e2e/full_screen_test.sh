@@ -49,8 +49,7 @@ red=$(count_colour hover 146x103+1212+857 FF0000)
 
 # F11 leaves the full screen for the largest window that fits: 800 x 600 here.
 xdotool key F11
-sleep 0.5
-read -r X Y W H < <(client_area "$window")
+read -r X Y W H < <(await_client_size "$window" "800 600")
 [[ "$W x $H" == "800 x 600" ]] || fail "F11 gave a $W x $H window, not 800 x 600"
 xdotool mousemove $((X + 100)) $((Y + 100))
 hold_key Escape

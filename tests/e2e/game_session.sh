@@ -109,6 +109,18 @@ client_area() {
                            /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
 }
 
+# Waits (5 s at most) for the inside of window $1 to become $2 ("WIDTH HEIGHT"), as a window
+# manager takes its time to make a window full screen and back; then prints its client area.
+await_client_size() {
+  local tries area
+  for tries in $(seq 50); do
+    area=$(client_area "$1" 2>/dev/null || true)
+    [[ $(cut -d' ' -f3,4 <<<"$area") == "$2" ]] && break
+    sleep 0.1
+  done
+  echo "$area"
+}
+
 # Holds a key long enough for the game's polls to see it.
 hold_key() {
   xdotool keydown "$1"

@@ -58,6 +58,7 @@ for tries in $(seq 50); do
   other_window=$(xdotool search --onlyvisible --name '^xmessage$' | head -n1) && [[ -n $other_window ]] && break
   sleep 0.1
 done
+[[ -n ${other_window:-} ]] || fail "no other window came up to take the focus"
 xdotool windowactivate --sync "$other_window"
 screenshot focus_lost
 black=$(count_colour focus_lost "$PAUSE_BOX" 000000)
@@ -71,16 +72,14 @@ screenshot resumed
 
 # F11: the full screen, the canvas 1920 x 1440 between two black bars; Alt+Enter: back.
 xdotool key F11
-sleep 0.5
-read -r fx fy fw fh < <(client_area "$window")
+read -r fx fy fw fh < <(await_client_size "$window" "2560 1440")
 [[ "$fw x $fh at $fx,$fy" == "2560 x 1440 at 0,0" ]] || fail "F11 gave $fw x $fh at $fx,$fy, not the full screen"
 screenshot full_screen
 all_black full_screen 320x1440+0+0 || fail "no black bar left of the canvas"
 all_black full_screen 320x1440+2240+0 || fail "no black bar right of the canvas"
 [[ $(count_colour full_screen 1920x40+320+0 000000) -lt 1000 ]] || fail "the canvas is not drawn between the bars"
 xdotool key alt+Return
-sleep 0.5
-read -r bx by bw bh < <(client_area "$window")
+read -r bx by bw bh < <(await_client_size "$window" "1600 1200")
 [[ "$bw x $bh" == "1600 x 1200" ]] || fail "Alt+Enter gave a $bw x $bh window, not 1600 x 1200 again"
 
 hold_key Escape
