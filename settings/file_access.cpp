@@ -104,6 +104,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return content;
 }
 
+bool MakeFolders(const std::string& folder) {
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
+  if (errno != ENOENT || folder.empty()) return false;
+  const std::string parent = FolderOf(folder);
+  if (parent != folder && !MakeFolders(parent)) return false;
+  return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
 bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
   const std::string target = ResolvedTarget(path);
   struct stat existing {};

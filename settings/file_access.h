@@ -21,4 +21,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // A symbolic link is followed and its target replaced.
 bool ReplaceFileAtomically(const std::string& path, const std::string& content);
 
+// Makes `folder` and whichever of its parents are missing, each readable by its owner only
+// (as the base directory rules ask of a configuration folder). True when the folder exists.
+bool MakeFolders(const std::string& folder);
+
 }  // namespace skyscrub::settings

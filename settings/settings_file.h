@@ -11,6 +11,9 @@ namespace skyscrub::settings {
 
 // Appended unchanged to the folder that holds the running program.
 inline constexpr std::string_view kFileLiteral = "/components/gamedata.jpc";
+// The folder below the program folder that holds the settings file, the sounds and the music.
+inline constexpr std::string_view kComponentsFolderLiteral = "/components";
+static_assert(kFileLiteral.starts_with(kComponentsFolderLiteral));
 
 std::string SettingsPath(std::string_view programFolder);
 

@@ -1,6 +1,6 @@
 #include "setup/options_logic.h"
 
-#include "settings/file_access.h"
+#include "settings/game_layout.h"
 #include "settings/number_text.h"
 #include "settings/settings_file.h"
 
@@ -51,7 +51,7 @@ bool SaveSettings(const OptionsControls& controls, std::int16_t speed, const std
                   MessageBoxes& messages) {
   const std::string content =
       settings::Format(speed, FlagOf(controls.soundTicked), FlagOf(controls.musicTicked));
-  if (settings::ReplaceFileAtomically(settingsPath, content)) return true;
+  if (settings::SaveSettingsFile(settings::RunningProgramLayout(), settingsPath, content)) return true;
   messages.ShowMessage(kWriteFailedTitle, kWriteFailedText);
   return false;
 }

@@ -2,14 +2,11 @@
 
 #include "platform/sdl_common/program_files.h"
 #include "settings/file_access.h"
-#include "settings/program_folder.h"
+#include "settings/game_layout.h"
 
 namespace skyscrub::sdl {
 
-std::string SystemFiles::ProgramFolder() {
-  static const std::string folder = settings::RunningProgramFolder();
-  return folder;
-}
+std::string SystemFiles::ProgramFolder() { return settings::RunningProgramLayout().programFolder; }
 
 std::optional<std::string> SystemFiles::ReadTextFile(const std::string& path) { return settings::ReadWholeFile(NativePath(path)); }
 

@@ -4,7 +4,9 @@
 
 namespace skyscrub::sdl {
 
-// A path as the game builds it, with '\' separators in places, turned into a path of this system.
+// A path as the game builds it, with '\' separators in places, turned into a path of this
+// system and taken to the real file of the game's layout (its settings and sounds live apart
+// from the program once it is installed).
 std::string NativePath(std::string path);
 
 }  // namespace skyscrub::sdl
