@@ -1,17 +1,56 @@
 // SkyscrubSetup: the dialog that edits the game's settings file.
 #include <FL/Fl.H>
 
-#include "settings/program_folder.h"
-#include "settings/settings_file.h"
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "settings/game_layout.h"
 #include "setup/dialog_look.h"
 #include "setup/fltk_message_boxes.h"
 #include "setup/options_window.h"
+#include "skyscrub/version.h"
 
-int main() {
+namespace {
+
+constexpr const char* kUsage = R"(Usage: SkyscrubSetup [OPTION]...
+SkyscrubSetup: the "Skyscrub Options" dialog, which sets Skyscrub's game speed and turns its
+sound effects and music on or off.
+
+  --help          show this help and end
+  --version       show the version and end
+
+Exit status: 0 when the dialog closes, 2 for a bad command line.
+)";
+
+// Answers --help and --version (the help when both are asked) and refuses anything else on
+// the command line: the exit status when the program is to end here, nothing when the dialog
+// is to open.
+std::optional<int> AnswerCommandLine(int argc, char** argv) {
+  bool help = false, version = false;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0) {
+      help = true;
+    } else if (std::strcmp(argv[i], "--version") == 0) {
+      version = true;
+    } else {
+      std::fprintf(stderr, "SkyscrubSetup: unknown option '%s' (SkyscrubSetup --help lists the options)\n", argv[i]);
+      return 2;
+    }
+  }
+  if (help) std::fputs(kUsage, stdout);
+  if (!help && version) std::printf("SkyscrubSetup %s\n", skyscrub::kVersion);
+  if (help || version) return 0;
+  return std::nullopt;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (const std::optional<int> status = AnswerCommandLine(argc, argv)) return *status;
   skyscrub::setup::UseCurrentLook();
   skyscrub::setup::FltkMessageBoxes messages;
-  skyscrub::setup::OptionsWindow dialog(
-      skyscrub::settings::SettingsPath(skyscrub::settings::RunningProgramFolder()), messages);
+  skyscrub::setup::OptionsWindow dialog(skyscrub::settings::RunningProgramLayout().settingsFile, messages);
   dialog.Show();
   return Fl::run();
 }
