@@ -41,6 +41,7 @@ enum class Art : std::uint8_t {
   Grass,
   SkyStrip,
   Icon,
+  WindowIcon,
   Cursor,
   Count
 };
@@ -85,6 +86,7 @@ inline constexpr std::array<ArtInfo, static_cast<std::size_t>(Art::Count)> kArtT
     {Art::Grass, "grass.png", 800, 47},
     {Art::SkyStrip, "sky_strip.png", 1, 422},
     {Art::Icon, "earth_icon.png", 32, 32},
+    {Art::WindowIcon, "earth_icon_64.png", 64, 64},  // the game window's: docks show it large
     {Art::Cursor, "cursor.png", 16, 16},
 }};
 

@@ -41,6 +41,7 @@ Image Draw(Art art) {
     case Art::Grass: return GrassStrip();
     case Art::SkyStrip: return SkyStrip();
     case Art::Icon: return EarthIcon();
+    case Art::WindowIcon: return EarthIcon(2);
     case Art::Cursor: return Image(16, 16);  // nothing at all: the pointer vanishes over the game
     case Art::None:
     case Art::Count: break;

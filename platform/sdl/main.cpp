@@ -38,8 +38,10 @@ void KeepWindowPixelsShared() {
   if (driver != nullptr && std::strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 }
 
+// SDL gives a window one picture as its icon: 64 pixels, which window lists and docks shrink
+// cleanly to their own sizes (the desktop's icon theme holds every size for the menus).
 void SetIcon(SDL_Window* window) {
-  const SurfaceHandle icon = LoadArtSurface(Art::Icon);
+  const SurfaceHandle icon = LoadArtSurface(Art::WindowIcon);
   if (icon) SDL_SetWindowIcon(window, icon.get());
 }
 
@@ -155,6 +157,10 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Play:
       break;
   }
+  // The window's class names the game's desktop entry (StartupWMClass), whatever this program
+  // file is called; SDL's X11 driver takes it from the environment when the display opens.
+  // Set before any other thread starts.
+  SDL_setenv("SDL_VIDEO_X11_WMCLASS", "Skyscrub", 1);
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");  // the game installs its own
   IMG_Init(IMG_INIT_PNG);
   int status = 1;
