@@ -2,6 +2,7 @@
 //   skyscrub-assetgen art <png-dir> <embedded-source.cpp>
 //   skyscrub-assetgen sounds <sound-dir>
 //   skyscrub-assetgen sheet <contact-sheet.png>
+//   skyscrub-assetgen icons <theme-dir> <name> <size>...
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "assets/art.h"
 #include "assets/generator/catalog.h"
@@ -16,6 +18,7 @@
 #include "assets/generator/embed.h"
 #include "assets/generator/sounds.h"
 #include "assets/generator/text.h"
+#include "assets/generator/theme_icons.h"
 
 namespace {
 
@@ -41,7 +44,13 @@ int Run(int argc, char** argv) {
   if (mode == "art" && argc == 4) return WriteArt(argv[2], argv[3]) ? 0 : 1;
   if (mode == "sounds" && argc == 3) return assetgen::WriteSounds(argv[2]) ? 0 : 1;
   if (mode == "sheet" && argc == 3) return assetgen::WriteContactSheet(argv[2]) ? 0 : 1;
-  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | sounds <dir> | sheet <file.png>\n", argv[0]);
+  if (mode == "icons" && argc > 4) {
+    std::vector<int> sizes;
+    for (int i = 4; i < argc; ++i) sizes.push_back(std::stoi(argv[i]));
+    return assetgen::WriteThemeIcons(argv[2], argv[3], sizes) ? 0 : 1;
+  }
+  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | sounds <dir> | sheet <file.png> | icons <dir> <name> <size>...\n",
+               argv[0]);
   return 2;
 }
 
