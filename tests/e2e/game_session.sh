@@ -80,14 +80,19 @@ copy_game() {
   printf "$settings" >"$GAME_DIR/components/gamedata.jpc"
 }
 
-# Starts the copied game in the background, with the options given; its output goes to
+# Starts the program $1 in the background, with the options that follow; its output goes to
 # $SESSION_DIR/game.log.
-start_game() {
-  "$GAME_DIR/Skyscrub" "$@" >"$SESSION_DIR/game.log" 2>&1 &
+start_program() {
+  local program=$1
+  shift
+  "$program" "$@" >"$SESSION_DIR/game.log" 2>&1 &
   GAME_PID=$!
   timeout 10 xdotool search --sync --onlyvisible --name '^Aerolith$' >"$SESSION_DIR/window" ||
     fail "no Aerolith window appeared: $(cat "$SESSION_DIR/game.log")"
 }
+
+# Starts the copied game in the background, with the options given.
+start_game() { start_program "$GAME_DIR/Skyscrub" "$@"; }
 
 # Waits (5 s at most) for the game to end; its exit status goes into GAME_STATUS.
 await_game_end() {
@@ -119,6 +124,13 @@ await_client_size() {
     sleep 0.1
   done
   echo "$area"
+}
+
+# Bytes of audio recorded in $SESSION_DIR/audio.raw (SDL_AUDIODRIVER=disk) that are not silence,
+# from byte $1 (default 0) to byte $2 (default the end).
+audible_bytes() {
+  local from=${1:-0} to=${2:-$(stat -c %s "$SESSION_DIR/audio.raw")}
+  head -c "$to" "$SESSION_DIR/audio.raw" | tail -c "+$((from + 1))" | tr -d '\000' | wc -c
 }
 
 # Holds a key long enough for the game's polls to see it.

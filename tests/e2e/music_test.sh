@@ -12,12 +12,6 @@ need_tools xdotool
   { echo "skipped: no General MIDI sound font"; exit "$SKIP"; }
 start_x_server
 
-# Bytes of recorded audio that are not silence, from byte $1 (default 0) to byte $2 (default the end).
-audible_bytes() {
-  local from=${1:-0} to=${2:-$(stat -c %s "$SESSION_DIR/audio.raw")}
-  head -c "$to" "$SESSION_DIR/audio.raw" | tail -c "+$((from + 1))" | tr -d '\000' | wc -c
-}
-
 # Starts the game with the given settings, recording its audio.
 start_recorded_game() {
   rm -rf "$GAME_DIR" "$SESSION_DIR/audio.raw"
