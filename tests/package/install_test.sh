@@ -9,7 +9,7 @@
 source "$(dirname "$0")/../e2e/game_session.sh"
 readonly SOURCE=$1 BUILD=$2
 
-need_tools dpkg-deb lintian xdotool xprop identify
+need_tools dpkg-deb lintian appstreamcli xdotool xprop identify
 [[ -f $BUILD/game/components/sound/music1.mid ]] || { echo "skipped: no music built"; exit "$SKIP"; }
 [[ -f /usr/share/sounds/sf2/TimGM6mb.sf2 ]] || { echo "skipped: no General MIDI sound font"; exit "$SKIP"; }
 unset XDG_CONFIG_HOME
@@ -143,6 +143,9 @@ mkdir "$SESSION_DIR/root"
 dpkg-deb -x "$deb" "$SESSION_DIR/root"
 packaged=$(files_with_modes "$SESSION_DIR/root/usr")
 expect_layout "$packaged" package "$SESSION_DIR/root/usr"
+# The software centre's view: the metainfo with the desktop entry and icon it names.
+appstreamcli validate-tree --no-net "$SESSION_DIR/root" >"$SESSION_DIR/appstream.log" 2>&1 ||
+  fail "appstreamcli validate-tree: $(cat "$SESSION_DIR/appstream.log")"
 check_installed_game "$SESSION_DIR/root/usr" package
 
 # cmake --install lays out the same files.
