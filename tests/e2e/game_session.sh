@@ -34,10 +34,11 @@ need_tools() {
 }
 
 # An X server of its own on a free display number, with one screen mode: $1, by default
-# 800x600 like the game's canvas.
+# 800x600 like the game's canvas. It does not reset when its last client leaves: during a reset
+# it refuses connections, and a program started at that moment could not open the display.
 start_x_server() {
   need_tools Xvfb
-  Xvfb -displayfd 3 -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   local tries
   for tries in $(seq 100); do

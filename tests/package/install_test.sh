@@ -91,7 +91,7 @@ play_game() {
   SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SESSION_DIR/audio.raw" start_program "$1"
   expect_class "$(head -n1 "$SESSION_DIR/window")" "$GAME_CLASS" "$1"
   sleep 2
-  xdotool key Escape
+  hold_key Escape
   expect_clean_exit
   HEARD=$(audible_bytes)
 }

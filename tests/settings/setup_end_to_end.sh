@@ -34,8 +34,9 @@ wait_until() {
   return 1
 }
 
-# The X server picks a free display itself and tells its number.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The X server picks a free display itself and tells its number; it must not reset between two
+# runs of the dialog, as it refuses connections while it does.
+Xvfb -displayfd 3 -noreset -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_until 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
