@@ -33,8 +33,10 @@ void Place(Image& sheet, const Image& picture, int left, int top) {
   sheet.Draw(picture, left, top);
 }
 
+Mask NameMask(const std::string& text) { return TextMask(text, Face::SansBold, 14); }
+
 void Name(Image& sheet, const std::string& text, int left, int top) {
-  Stamp(sheet, TextMask(text, Face::SansBold, 14), left, top, Flat(Hex(0x202020)));
+  Stamp(sheet, NameMask(text), left, top, Flat(Hex(0x202020)));
 }
 
 }  // namespace
@@ -54,13 +56,15 @@ bool WriteContactSheet(const std::string& path) {
   std::vector<std::pair<int, int>> spots;
   int x = kMargin, y = height, rowHeight = 0;
   for (const Entry& entry : large) {
-    if (x + entry.image.Width() > kWidth - kMargin) {
+    // A narrow picture (a strip, the large icon) still makes room for its name.
+    const int width = std::max(entry.image.Width(), NameMask(entry.name).width);
+    if (x + width > kWidth - kMargin) {
       x = kMargin;
       y += rowHeight + kMargin;
       rowHeight = 0;
     }
     spots.emplace_back(x, y);
-    x += entry.image.Width() + kMargin;
+    x += width + kMargin;
     rowHeight = std::max(rowHeight, kLabel + entry.image.Height());
   }
   height = y + rowHeight + kMargin;
