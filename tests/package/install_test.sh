@@ -26,6 +26,8 @@ expect_class() {
   [[ $found == "WM_CLASS(STRING) = \"$2\", \"$2\"" ]] || fail "$3: $found, where the desktop entry says $2"
 }
 
+readonly ICON_SIZES=(16 24 32 48 64 128 256)
+
 # What an installed game consists of, below its prefix: programs, then read-only files.
 expected_files() {
   local size
@@ -34,7 +36,7 @@ expected_files() {
     share/doc/skyscrub/changelog.gz share/doc/skyscrub/copyright \
     share/man/man6/skyscrub.6.gz share/man/man6/skyscrub-setup.6.gz \
     share/metainfo/org.example.skyscrub.metainfo.xml
-  for size in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${size}x${size}/apps/skyscrub.png"; done
+  for size in "${ICON_SIZES[@]}"; do echo "share/icons/hicolor/${size}x${size}/apps/skyscrub.png"; done
   for sound in die1.wav music1.mid music2.mid music3.wav music4.wav shoot2.wav xplode2.wav; do
     echo "share/games/skyscrub/sound/$sound"
   done
@@ -50,7 +52,7 @@ expect_layout() {
   grep -v '^755 games/' <<<"$listed" | grep -v '^644 ' && fail "$where: files with unexpected modes"
   [[ $(grep -c '^755 games/' <<<"$listed") -eq 2 ]] || fail "$where: the programs are not executable"
   local size
-  for size in 16 24 32 48 64 128 256; do
+  for size in "${ICON_SIZES[@]}"; do
     [[ $(identify -format '%wx%h' "$3/share/icons/hicolor/${size}x${size}/apps/skyscrub.png") == "${size}x${size}" ]] ||
       fail "$where: the ${size} px icon has another size"
   done
