@@ -127,6 +127,14 @@ await_client_size() {
   echo "$area"
 }
 
+# Fails unless window $1 carries the game's icon, drawn at 64 x 64. xprop's answer is read whole
+# first: grep -q would stop reading the icon's picture early and break the pipe.
+expect_game_icon() {
+  local icon
+  icon=$(xprop -id "$1" _NET_WM_ICON)
+  grep -q 'Icon (64 x 64)' <<<"$icon" || fail "the window has no 64 x 64 icon"
+}
+
 # Bytes of audio recorded in $SESSION_DIR/audio.raw (SDL_AUDIODRIVER=disk) that are not silence,
 # from byte $1 (default 0) to byte $2 (default the end).
 audible_bytes() {

@@ -17,9 +17,7 @@ geometry=$(xdotool getwindowgeometry "$window")
 grep -q 'Position: 0,0' <<<"$geometry" || fail "window not at 0,0: $geometry"
 grep -q 'Geometry: 800x600' <<<"$geometry" || fail "window not 800 x 600: $geometry"
 if command -v xprop >/dev/null; then
-  # Read whole first: grep -q would stop reading the icon's picture early and break the pipe.
-  icon=$(xprop -id "$window" _NET_WM_ICON)
-  grep -q 'Icon (64 x 64)' <<<"$icon" || fail "the window has no 64 x 64 icon"
+  expect_game_icon "$window"
   xprop -id "$window" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE' || fail "the window is not kept on top"
 fi
 

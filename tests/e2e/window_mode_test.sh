@@ -17,7 +17,7 @@ read -r window <"$SESSION_DIR/window"
 read -r X Y W H < <(client_area "$window")
 [[ "$W x $H" == "1600 x 1200" ]] || fail "the window is $W x $H, not 1600 x 1200"
 xprop -id "$window" _NET_FRAME_EXTENTS | grep -qE '= [1-9]' || fail "the window has no frame"
-xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window has no 32 x 32 icon"
+expect_game_icon "$window"
 if xprop -id "$window" _NET_WM_STATE | grep -q '_NET_WM_STATE_ABOVE'; then fail "the window is kept on top"; fi
 
 # A point of the canvas, as drawn twice as large in the window.
