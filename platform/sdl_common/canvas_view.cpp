@@ -19,7 +19,7 @@ int Shown(double p, int canvas, int window) { return static_cast<int>(std::floor
 
 }  // namespace
 
-CanvasView::CanvasView(int width, int height) {
+CanvasView::CanvasView(int width, int height) : windowWidth_(width), windowHeight_(height) {
   if (width <= 0 || height <= 0) {
     area_ = {0, 0, 0, 0};
     return;

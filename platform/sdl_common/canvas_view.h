@@ -18,6 +18,9 @@ class CanvasView {
 
   // The window's pixels that show the canvas.
   SDL_Rect Area() const { return area_; }
+  // The size of the whole window, in pixels.
+  int WindowWidth() const { return windowWidth_; }
+  int WindowHeight() const { return windowHeight_; }
   // The window's pixels that show the canvas pixels of `rect` (given in canvas pixels).
   SDL_Rect ToWindow(SDL_Rect rect) const;
   // The canvas pixel that the window pixel at `x`, `y` shows, as a point of the canvas;
@@ -29,6 +32,7 @@ class CanvasView {
 
  private:
   SDL_Rect area_{0, 0, kCanvasWidth, kCanvasHeight};
+  int windowWidth_ = kCanvasWidth, windowHeight_ = kCanvasHeight;
 };
 
 }  // namespace skyscrub::sdl

@@ -91,15 +91,18 @@ void WindowPainter::ShowAgain() {
   if (surface_ != nullptr && SDL_GetWindowSurface(window_) == surface_) SDL_UpdateWindowSurface(window_);
 }
 
+// Points map through the view as it was last shown: after a resize SDL frees the window's old
+// pixels, and until the next frame the player still sees the old view.
 SDL_FPoint WindowPainter::CanvasPointAt(float x, float y) const {
-  if (!scaled_ || !scaler_ || surface_ == nullptr) return {x, y};
+  if (!scaled_ || !scaler_) return {x, y};
   int width = 0, height = 0;
   SDL_GetWindowSize(window_, &width, &height);
   if (width <= 0 || height <= 0) return {-1, -1};
+  const CanvasView& view = scaler_->view();
   // The window pixel at the middle of the point (several pixels to a point on a dense display).
-  const float pixelX = std::floor((x + 0.5f) * static_cast<float>(surface_->w) / static_cast<float>(width));
-  const float pixelY = std::floor((y + 0.5f) * static_cast<float>(surface_->h) / static_cast<float>(height));
-  return scaler_->view().ToCanvas(pixelX, pixelY);
+  const float pixelX = std::floor((x + 0.5f) * static_cast<float>(view.WindowWidth()) / static_cast<float>(width));
+  const float pixelY = std::floor((y + 0.5f) * static_cast<float>(view.WindowHeight()) / static_cast<float>(height));
+  return view.ToCanvas(pixelX, pixelY);
 }
 
 }  // namespace skyscrub::sdl
