@@ -62,7 +62,12 @@ EMSCRIPTEN_KEEPALIVE int skyscrub_frame() {
   return 0;
 }
 
+// The main ticks run so far, and the milliseconds of play the main tick's timer has been on, as
+// of the last frame: what the benchmark and the tests hold the tick's rhythm to.
 EMSCRIPTEN_KEEPALIVE double skyscrub_main_ticks() { return running ? static_cast<double>(running->loop.MainTicks()) : 0; }
+EMSCRIPTEN_KEEPALIVE double skyscrub_main_timer_on_ms() {
+  return running ? static_cast<double>(running->loop.MainTimerOn()) / 1000.0 : 0;
+}
 
 // The options form as the options dialog loads it from the settings file.
 EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_open() {
@@ -84,6 +89,10 @@ EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_save(const char* speedText, in
 int main() {
   // Keys go to the game only while the canvas has the focus, so the options form can be typed in.
   SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+  // The page's frames give the browser its turn. SDL is not to yield in the middle of one after
+  // drawing: the frame would end a task later (often missing the next display refresh), and
+  // the page's calls into the game would find it half-way through a frame.
+  SDL_SetHint(SDL_HINT_EMSCRIPTEN_ASYNCIFY, "0");
   IMG_Init(IMG_INIT_PNG);
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "Skyscrub: cannot draw on the page: %s\n", SDL_GetError());

@@ -14,7 +14,7 @@ WebLoop::WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, SDL_Win
       painter_(window),
       mouse_(events),
       schedule_(events.Timers()) {
-  schedule_.Observe(Now());
+  Observe(Now());
 }
 
 WebLoop::Micros WebLoop::Now() const { return clock_.Now(emscripten_get_now()); }
@@ -52,22 +52,29 @@ void WebLoop::HandleEvents() {
         continue;  // nothing the game hears of
     }
     sceneTouched_ = true;
-    schedule_.Observe(Now());  // the handler may have switched timers on or off
+    Observe(Now());
   }
 }
 
 void WebLoop::RunDueTimers() {
   const Micros now = Now();
-  schedule_.Observe(now);
+  Observe(now);
   while (Running()) {
     const auto due = schedule_.Due(now);
     if (!due) break;
+    const Micros dueAt = *schedule_.NextDue();  // the earliest due is the one to run
     schedule_.Ran(*due);
     if (kTimerEvents[*due].timer == &Scene::Timer1) ++mainTicks_;
     events_.Deliver(TimerEvent(*due));
     sceneTouched_ = true;
-    schedule_.Observe(Now());
+    Observe(dueAt);
   }
+  ranUpTo_ = now;
+}
+
+void WebLoop::Observe(Micros at) {
+  schedule_.Observe(at);
+  mainTimerOn_.Note(game_.Timer1.Enabled && game_.Timer1.Interval > 0, at);
 }
 
 void WebLoop::DrawNow() {

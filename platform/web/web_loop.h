@@ -12,11 +12,14 @@
 #include "platform/sdl_common/window_painter.h"
 #include "platform/timer_schedule.h"
 #include "platform/web/play_clock.h"
+#include "platform/web/running_time.h"
 
 namespace skyscrub::web {
 
 class WebLoop {
  public:
+  using Micros = TimerSchedule::Micros;
+
   // Every event goes to the game through `events`.
   WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, SDL_Window* window);
 
@@ -26,15 +29,20 @@ class WebLoop {
   void DrawNow();
   // The page was hidden or shown again: the play clock stops meanwhile.
   void PageHidden(bool hidden);
-  // How many main ticks have run.
+  // How many main ticks have run, and for how long of play the main tick's timer has been on,
+  // both as of the last frame: the ticks are due one per Interval of that time.
   std::uint64_t MainTicks() const { return mainTicks_; }
+  Micros MainTimerOn() const { return mainTimerOn_.Total(ranUpTo_); }
 
  private:
-  using Micros = TimerSchedule::Micros;
   bool Running() const { return !game_.Ended() && !frame_.endRequested(); }
   Micros Now() const;
   void HandleEvents();
   void RunDueTimers();
+  // Takes note of timers a handler switched on, off or re-timed, as of `at`: when the event it
+  // handled happened. A tick runs up to a frame after it fell due, but happens when it fell
+  // due: a timer it starts is due one Interval after that, and one it stops ticks no more from then.
+  void Observe(Micros at);
   void ShowCursorFor(float x, float y);
 
   WindowEvents& events_;
@@ -45,6 +53,8 @@ class WebLoop {
   TimerSchedule schedule_;
   PlayClock clock_;
   std::uint64_t mainTicks_ = 0;
+  RunningTime mainTimerOn_;
+  Micros ranUpTo_ = 0;  // the ticks due by this time have run
   bool sceneTouched_ = true;
   bool shownFirst_ = false;
 };

@@ -1,5 +1,6 @@
 // The browser game's pieces that need no browser: the play clock that stops while the page is
-// hidden, the page's display, and the options form on the options dialog's logic.
+// hidden, the running time the main tick is measured against, the page's display, and the
+// options form on the options dialog's logic.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -10,9 +11,19 @@
 #include "platform/web/options_form.h"
 #include "platform/web/page_display.h"
 #include "platform/web/play_clock.h"
+#include "platform/web/running_time.h"
 
 namespace skyscrub::web {
 namespace {
+
+// A case's name as GoogleTest takes it: its letters and digits, anything else an underscore.
+constexpr auto kCaseName = [](const auto& info) {
+  std::string name = info.param.name;
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+};
 
 // A page's life: at `at` ms it is hidden or shown; then the clock is read at `readAt` ms.
 struct ClockCase {
@@ -45,14 +56,34 @@ TEST_P(PlayClockTest, CountsOnlyTheTimeThePageWasShown) {
   EXPECT_EQ(clock.Now(GetParam().readAt), GetParam().played);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, PlayClockTest, testing::ValuesIn(kClockCases),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
-                           for (char& c : name) {
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           }
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Pages, PlayClockTest, testing::ValuesIn(kClockCases), kCaseName);
+
+// A timer switched on and off: (µs, running) notes, then the total read at `readAt`.
+struct RunningCase {
+  const char* name;
+  std::vector<std::pair<RunningTime::Micros, bool>> notes;
+  RunningTime::Micros readAt;
+  RunningTime::Micros total;
+};
+
+const RunningCase kRunningCases[] = {
+    {"never on", {}, 5000, 0},
+    {"on since", {{1000, true}}, 4500, 3500},
+    {"on then off: stops counting", {{1000, true}, {3000, false}}, 9000, 2000},
+    {"on twice: both spells", {{1000, true}, {3000, false}, {5000, true}, {6000, false}, {8000, true}}, 8500, 3500},
+    {"a repeated note keeps the first", {{1000, true}, {2000, true}, {3000, false}, {4000, false}}, 5000, 2000},
+    {"read before it was switched on", {{1000, true}}, 900, 0},
+};
+
+class RunningTimeTest : public testing::TestWithParam<RunningCase> {};
+
+TEST_P(RunningTimeTest, SumsTheSpellsTheTimerWasOn) {
+  RunningTime time;
+  for (const auto& [at, running] : GetParam().notes) time.Note(running, at);
+  EXPECT_EQ(time.Total(GetParam().readAt), GetParam().total);
+}
+
+INSTANTIATE_TEST_SUITE_P(Timers, RunningTimeTest, testing::ValuesIn(kRunningCases), kCaseName);
 
 TEST(PageDisplay, IsAnEightHundredBySixHundredDesktopThatSetsOnlyItsOwnSize) {
   PageDisplay display;

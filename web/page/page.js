@@ -10,7 +10,7 @@ const element = (id) => document.getElementById(id);
 const canvas = element('canvas');
 
 // What the game told the page, kept for the controls around it and for the browser tests.
-const told = { started: false, firstFrame: null, music: [], ended: false };
+const told = { started: false, firstFrame: null, frameAt: null, music: [], ended: false };
 window.skyscrubPage = told;
 
 // The stored settings file as bytes, or null when there is none.
@@ -53,6 +53,7 @@ function askPage(title, text, yesNo) {
 // ---- The game's frames: one call a frame of the browser, none while the tab is hidden ----
 function runFrames() {
   const frame = () => {
+    told.frameAt = performance.now();
     Promise.resolve(Module.ccall('skyscrub_frame', 'number', [], [], { async: true })).then((running) => {
       if (running) requestAnimationFrame(frame);
     });

@@ -66,6 +66,16 @@ export function mainTicks(page) {
   return page.evaluate(() => Module.ccall('skyscrub_main_ticks', 'number', [], []));
 }
 
+// The main ticks run, the milliseconds of play their timer was on, and the page's clock when
+// that frame began, all as of the game's last frame: { ticks, onMs, frameMs }.
+export function tickRecord(page) {
+  return page.evaluate(() => ({
+    ticks: Module.ccall('skyscrub_main_ticks', 'number', [], []),
+    onMs: Module.ccall('skyscrub_main_timer_on_ms', 'number', [], []),
+    frameMs: window.skyscrubPage.frameAt,
+  }));
+}
+
 // The canvas's pixels in a rectangle of game pixels, as RGBA bytes.
 export function canvasPixels(page, { x, y, width, height }) {
   return page.evaluate(({ x, y, width, height }) => {
@@ -187,3 +197,29 @@ export async function moveOnCanvas(page, x, y) {
 }
 
 export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
+
+// Where the game draws the labels that lead into a game, in game pixels.
+export const play = { x: 540, y: 476, width: 81, height: 57 };   // "Play" on the title
+export const start = { x: 680, y: 528, width: 89, height: 57 };  // "Start" on the instructions
+export const centre = (area) => [area.x + area.width / 2, area.y + area.height / 2];
+
+// From the title into a game: "Play", then "Start".
+export async function startGame(page) {
+  await clickCanvas(page, ...centre(play));
+  await page.waitForFunction(() => true);
+  await sleep(200);
+  await clickCanvas(page, ...centre(start));
+  await sleep(300);
+}
+
+// The game reads the keys' state when it polls, as on the desktop: a key is held long enough
+// for a poll to see it, as a player's finger does.
+export async function tap(page, key) {
+  await holdKeys(page, [key], 120);
+}
+
+export async function holdKeys(page, keys, ms) {
+  for (const key of keys) await page.keyboard.down(key);
+  await sleep(ms);
+  for (const key of keys) await page.keyboard.up(key);
+}

@@ -3,15 +3,12 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import {
-  canvasPixels, changedSince, clickCanvas, countColour, countPixels, findPicture, keepPixels, mainTicks, moveOnCanvas, openBrowser, openGame, shareLike, sleep, told,
-  waitForTold,
+  canvasPixels, centre, changedSince, clickCanvas, countColour, countPixels, findPicture, keepPixels, mainTicks, moveOnCanvas,
+  openBrowser, openGame, play, shareLike, sleep, startGame, tap, told, waitForTold,
 } from './browser.mjs';
 
 // Where the game draws what the tests look at, in game pixels.
-const play = { x: 540, y: 476, width: 81, height: 57 };   // "Play" on the title
-const start = { x: 680, y: 528, width: 89, height: 57 };  // "Start" on the instructions
 const sky = { x: 0, y: 0, width: 768, height: 480 };      // where the ship flies
-const centre = (area) => [area.x + area.width / 2, area.y + area.height / 2];
 const red = (r, g, b) => r > 200 && g < 60 && b < 60;
 const yellow = [[130, 255], [100, 255], [0, 60]];  // the gold of a shot
 const air = { x: 0, y: 80, width: 800, height: 400 };     // below the ozone row
@@ -19,27 +16,6 @@ const air = { x: 0, y: 80, width: 800, height: 400 };     // below the ozone row
 let browser;
 before(async () => { browser = await openBrowser(); });
 after(async () => { await browser.close(); });
-
-// From the title into a game: "Play", then "Start".
-async function startGame(page) {
-  await clickCanvas(page, ...centre(play));
-  await page.waitForFunction(() => true);
-  await sleep(200);
-  await clickCanvas(page, ...centre(start));
-  await sleep(300);
-}
-
-// The game reads the keys' state when it polls, as on the desktop: a key is held long enough
-// for a poll to see it, as a player's finger does.
-async function tap(page, key) {
-  await holdKeys(page, [key], 120);
-}
-
-async function holdKeys(page, keys, ms) {
-  for (const key of keys) await page.keyboard.down(key);
-  await sleep(ms);
-  for (const key of keys) await page.keyboard.up(key);
-}
 
 describe('the page', () => {
   test('loads and draws the title screen, with no error', async () => {
