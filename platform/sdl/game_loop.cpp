@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/sdl/pointer_targets.h"
 #include "platform/sdl/stop_and_crash_guard.h"
 
 namespace skyscrub::sdl {
@@ -37,7 +36,7 @@ GameLoop::GameLoop(WindowEvents& events, SdlPlatform& system, SDL_Window* window
       scaled_(presentation != Presentation::Specified),
       painter_(window, early, scaled_),
       display_(window),
-      mouse_(events),
+      mouse_(events, painter_, scaled_),
       schedule_(events.Timers()),
       framePeriod_(FramePeriod(window)) {
   // The pause and the title and end screens only watch keys; the main tick keeps its rhythm.
@@ -93,23 +92,11 @@ void GameLoop::Handle(const SDL_Event& event) {
     case SDL_QUIT:
       events_.Deliver({WindowEvent::Kind::Close});
       break;
-    case SDL_MOUSEMOTION: {
-      const SDL_FPoint at = painter_.CanvasPointAt(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
-      ShowCursorFor(at);
-      mouse_.Moved(at.x, at.y);
-      break;
-    }
+    case SDL_MOUSEMOTION:
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-      if (event.button.button != SDL_BUTTON_LEFT) break;
-      const SDL_FPoint at = painter_.CanvasPointAt(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
-      if (event.type == SDL_MOUSEBUTTONDOWN) {
-        mouse_.Pressed(at.x, at.y);
-      } else {
-        mouse_.Released(at.x, at.y);
-      }
+    case SDL_MOUSEBUTTONUP:
+      mouse_.Handle(event);
       break;
-    }
     case SDL_KEYDOWN:
       if (switch_ && FullScreenSwitch::Asks(event.key)) switch_->Toggle();
       break;
@@ -167,19 +154,7 @@ void GameLoop::DrawIfChanged() {
 void GameLoop::DrawNow() {
   lastFrame_ = Now();  // frames keep the display's pace whatever drawing them takes
   sceneTouched_ = false;
-  if (painter_.PaintChanges(game_) && SDL_GetMouseFocus() == window_) {
-    int x = 0, y = 0;
-    SDL_GetMouseState(&x, &y);
-    // A panel may have come or gone under the pointer.
-    ShowCursorFor(painter_.CanvasPointAt(static_cast<float>(x), static_cast<float>(y)));
-  }
-}
-
-void GameLoop::ShowCursorFor(SDL_FPoint at) {
-  // The bars around a scaled canvas are no part of the game: the pointer shows over them.
-  const bool onBar = scaled_ && !(at.x >= 0 && at.y >= 0 && at.x < kCanvasWidth && at.y < kCanvasHeight);
-  const int wanted = onBar || CursorAt(game_, at.x, at.y) == Cursor::Arrow ? SDL_ENABLE : SDL_DISABLE;
-  if (SDL_ShowCursor(SDL_QUERY) != wanted) SDL_ShowCursor(wanted);
+  if (painter_.PaintChanges(game_)) mouse_.UpdateCursor(window_);
 }
 
 }  // namespace skyscrub::sdl

@@ -10,8 +10,8 @@
 #include "game/window_events.h"
 #include "platform/sdl/display_connection.h"
 #include "platform/sdl/full_screen_switch.h"
-#include "platform/sdl/mouse_events.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/sdl_common/sdl_mouse.h"
 #include "platform/sdl_common/window_painter.h"
 #include "platform/timer_schedule.h"
 
@@ -38,8 +38,6 @@ class GameLoop {
   void HandleWindowEvent(const SDL_WindowEvent& event);
   void RunDueTimers();
   void DrawIfChanged();
-  // Shows or hides the pointer over the canvas point `at`.
-  void ShowCursorFor(SDL_FPoint at);
   // Microseconds until the next timer or the next frame falls due.
   Micros WaitMicros() const;
 
@@ -54,7 +52,7 @@ class GameLoop {
   std::optional<FullScreenSwitch> switch_;    // when scaled
   WindowPainter painter_;
   DisplayConnection display_;
-  MouseEvents mouse_;
+  SdlMouse mouse_;
   TimerSchedule schedule_;
   Micros framePeriod_;
   Micros lastFrame_ = 0;

@@ -2,7 +2,6 @@
 
 #include <emscripten.h>
 
-#include "platform/sdl/pointer_targets.h"
 #include "platform/web/page_bridge.h"
 
 namespace skyscrub::web {
@@ -11,8 +10,9 @@ WebLoop::WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, SDL_Win
     : events_(events),
       game_(events.game()),
       frame_(frame),
+      window_(window),
       painter_(window),
-      mouse_(events),
+      mouse_(events, painter_),
       schedule_(events.Timers()) {
   Observe(Now());
 }
@@ -37,20 +37,7 @@ bool WebLoop::Frame() {
 void WebLoop::HandleEvents() {
   SDL_Event event;
   while (Running() && SDL_PollEvent(&event) == 1) {
-    switch (event.type) {
-      case SDL_MOUSEMOTION:
-        ShowCursorFor(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
-        mouse_.Moved(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y));
-        break;
-      case SDL_MOUSEBUTTONDOWN:
-        if (event.button.button == SDL_BUTTON_LEFT) mouse_.Pressed(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
-        break;
-      case SDL_MOUSEBUTTONUP:
-        if (event.button.button == SDL_BUTTON_LEFT) mouse_.Released(static_cast<float>(event.button.x), static_cast<float>(event.button.y));
-        break;
-      default:
-        continue;  // nothing the game hears of
-    }
+    if (!mouse_.Handle(event)) continue;  // nothing else reaches the game as an event
     sceneTouched_ = true;
     Observe(Now());
   }
@@ -79,16 +66,11 @@ void WebLoop::Observe(Micros at) {
 
 void WebLoop::DrawNow() {
   sceneTouched_ = false;
-  painter_.PaintChanges(game_);
+  if (painter_.PaintChanges(game_)) mouse_.UpdateCursor(window_);
   if (!shownFirst_) {
     shownFirst_ = true;
     TellPage("first-frame");
   }
-}
-
-void WebLoop::ShowCursorFor(float x, float y) {
-  const int wanted = sdl::CursorAt(game_, x, y) == Cursor::Arrow ? SDL_ENABLE : SDL_DISABLE;
-  if (SDL_ShowCursor(SDL_QUERY) != wanted) SDL_ShowCursor(wanted);
 }
 
 }  // namespace skyscrub::web

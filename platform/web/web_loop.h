@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "game/window_events.h"
-#include "platform/sdl/mouse_events.h"
+#include "platform/sdl_common/sdl_mouse.h"
 #include "platform/sdl_common/sdl_window_frame.h"
 #include "platform/sdl_common/window_painter.h"
 #include "platform/timer_schedule.h"
@@ -43,13 +43,13 @@ class WebLoop {
   // handled happened. A tick runs up to a frame after it fell due, but happens when it fell
   // due: a timer it starts is due one Interval after that, and one it stops ticks no more from then.
   void Observe(Micros at);
-  void ShowCursorFor(float x, float y);
 
   WindowEvents& events_;
   GameWindow& game_;
   const sdl::SdlWindowFrame& frame_;
+  SDL_Window* window_;
   sdl::WindowPainter painter_;
-  sdl::MouseEvents mouse_;
+  sdl::SdlMouse mouse_;
   TimerSchedule schedule_;
   PlayClock clock_;
   std::uint64_t mainTicks_ = 0;
