@@ -4,9 +4,9 @@
 
 #include "platform/platform.h"
 #include "platform/sdl/command_line.h"
-#include "platform/sdl/gamepads.h"
+#include "platform/sdl_common/gamepads.h"
 #include "platform/sdl/mixer_music.h"
-#include "platform/sdl/player_keys.h"
+#include "platform/sdl_common/player_keys.h"
 #include "platform/sdl_common/audio_device.h"
 #include "platform/sdl_common/mixer_sound.h"
 #include "platform/sdl/sdl_display.h"

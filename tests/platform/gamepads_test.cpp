@@ -3,7 +3,7 @@
 // button that changed the screen doing nothing on the next until let go, a whole game played
 // from the pad alone, two pads at once, pads plugged in and out in the middle of a tick with
 // buttons held, and the pause when a player's window loses the focus.
-#include "platform/sdl/gamepads.h"
+#include "platform/sdl_common/gamepads.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include "game/game_window.h"
 #include "game/window_events.h"
 #include "platform/script/scripted_platform.h"
-#include "platform/sdl/player_keys.h"
+#include "platform/sdl_common/player_keys.h"
 
 namespace skyscrub::sdl {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/sdl/gamepads.h"
+#include "platform/sdl_common/gamepads.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 // scaled window lost the focus, so that the game's own pause rule pauses it.
 #include "game/scene/scene.h"
 #include "platform/platform.h"
-#include "platform/sdl/gamepads.h"
+#include "platform/sdl_common/gamepads.h"
 
 namespace skyscrub::sdl {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/player_keys.h"
+#include "platform/sdl_common/player_keys.h"
 
 #include "platform/sdl_common/sdl_keyboard.h"
 
