@@ -29,8 +29,10 @@ constexpr int kHeight = 600;
 
 // Everything one game needs, in the order it is set up and the reverse order it goes.
 struct WebGame {
-  explicit WebGame(SDL_Window* window) : system(window), game(system.platform), events(game), loop(events, system.frame, window) {
+  explicit WebGame(SDL_Window* window)
+      : system(window), game(system.platform), events(game), loop(events, system.frame, system.pads, window) {
     system.messages.beforeShowing = [this] { loop.DrawNow(); };
+    system.keys.Watch(game);
   }
   WebPlatform system;
   GameWindow game;

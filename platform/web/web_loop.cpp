@@ -6,10 +6,11 @@
 
 namespace skyscrub::web {
 
-WebLoop::WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, SDL_Window* window)
+WebLoop::WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, sdl::Gamepads& pads, SDL_Window* window)
     : events_(events),
       game_(events.game()),
       frame_(frame),
+      pads_(pads),
       window_(window),
       painter_(window),
       mouse_(events, painter_),
@@ -28,6 +29,7 @@ void WebLoop::PageHidden(bool hidden) {
 }
 
 bool WebLoop::Frame() {
+  pads_.Update(Now(), game_);
   HandleEvents();
   RunDueTimers();
   if (Running() && sceneTouched_) DrawNow();
@@ -37,7 +39,15 @@ bool WebLoop::Frame() {
 void WebLoop::HandleEvents() {
   SDL_Event event;
   while (Running() && SDL_PollEvent(&event) == 1) {
-    if (!mouse_.Handle(event)) continue;  // nothing else reaches the game as an event
+    switch (event.type) {
+      case SDL_CONTROLLERDEVICEADDED:
+      case SDL_CONTROLLERDEVICEREMOVED:
+      case SDL_CONTROLLERBUTTONDOWN:
+        if (const std::optional<WindowEvent> click = pads_.Handle(event, game_)) events_.Deliver(*click);
+        break;
+      default:
+        if (!mouse_.Handle(event)) continue;  // nothing else reaches the game as an event
+    }
     sceneTouched_ = true;
     Observe(Now());
   }
@@ -70,6 +80,7 @@ void WebLoop::DrawNow() {
   if (!shownFirst_) {
     shownFirst_ = true;
     TellPage("first-frame");
+    pads_.Start();  // which the first frame need not wait for; the pads plugged in arrive as events
   }
 }
 

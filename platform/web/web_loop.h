@@ -1,12 +1,13 @@
 #pragma once
-// The browser game's loop, one frame of the page at a time: the mouse, then every tick of an
-// enabled timer due by now on the play clock (each at its Interval, with the desktop's
-// catch-up cap), then what changed is drawn. Between frames the page is idle.
+// The browser game's loop, one frame of the page at a time: the mouse and the gamepads, then
+// every tick of an enabled timer due by now on the play clock (each at its Interval, with the
+// desktop's catch-up cap), then what changed is drawn. Between frames the page is idle.
 #include <SDL.h>
 
 #include <cstdint>
 
 #include "game/window_events.h"
+#include "platform/sdl_common/gamepads.h"
 #include "platform/sdl_common/sdl_mouse.h"
 #include "platform/sdl_common/sdl_window_frame.h"
 #include "platform/sdl_common/window_painter.h"
@@ -21,7 +22,7 @@ class WebLoop {
   using Micros = TimerSchedule::Micros;
 
   // Every event goes to the game through `events`.
-  WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, SDL_Window* window);
+  WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, sdl::Gamepads& pads, SDL_Window* window);
 
   // Runs one frame; false once the game has ended.
   bool Frame();
@@ -47,6 +48,7 @@ class WebLoop {
   WindowEvents& events_;
   GameWindow& game_;
   const sdl::SdlWindowFrame& frame_;
+  sdl::Gamepads& pads_;
   SDL_Window* window_;
   sdl::WindowPainter painter_;
   sdl::SdlMouse mouse_;

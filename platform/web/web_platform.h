@@ -1,11 +1,13 @@
 #pragma once
-// The system as the browser game sees it: the SDL family's keyboard, effects and window frame
-// as on the desktop, and the page's music, display, dialogs, files and clock.
+// The system as the browser game sees it: the SDL family's keyboard, gamepads, effects and
+// window frame as on the desktop, and the page's music, display, dialogs, files and clock.
 #include <SDL.h>
 
 #include "platform/platform.h"
 #include "platform/sdl_common/audio_device.h"
+#include "platform/sdl_common/gamepads.h"
 #include "platform/sdl_common/mixer_sound.h"
+#include "platform/sdl_common/player_keys.h"
 #include "platform/sdl_common/sdl_keyboard.h"
 #include "platform/sdl_common/sdl_window_frame.h"
 #include "platform/sdl_common/system_clock.h"
@@ -21,6 +23,8 @@ struct WebPlatform {
   WebPlatform& operator=(const WebPlatform&) = delete;
 
   sdl::SdlKeyboard keyboard;
+  sdl::Gamepads pads;
+  sdl::PlayerKeys keys{keyboard, pads};
   sdl::AudioDevice audio;  // before the effects and the music, which stop before it closes
   sdl::MixerSound sound{audio};
   PageMusic music{audio};
@@ -29,7 +33,7 @@ struct WebPlatform {
   sdl::SystemClock clock;
   sdl::SdlWindowFrame frame;
   PageFiles files;
-  Platform platform{keyboard, sound, music, display, messages, clock, frame, files};
+  Platform platform{keys, sound, music, display, messages, clock, frame, files};
 };
 
 }  // namespace skyscrub::web

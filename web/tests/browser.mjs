@@ -198,6 +198,15 @@ export async function moveOnCanvas(page, x, y) {
 
 export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 
+// Resolves once the browser has shown `count` more frames: the game's frame, asked for before,
+// runs first in each.
+export function afterFrames(page, count) {
+  return page.evaluate((count) => new Promise((done) => {
+    const frame = (left) => (left === 0 ? done() : requestAnimationFrame(() => frame(left - 1)));
+    frame(count);
+  }), count);
+}
+
 // Where the game draws the labels that lead into a game, in game pixels.
 export const play = { x: 540, y: 476, width: 81, height: 57 };   // "Play" on the title
 export const start = { x: 680, y: 528, width: 89, height: 57 };  // "Start" on the instructions
@@ -222,4 +231,40 @@ export async function holdKeys(page, keys, ms) {
   for (const key of keys) await page.keyboard.down(key);
   await sleep(ms);
   for (const key of keys) await page.keyboard.up(key);
+}
+
+// Buttons of the browser's standard gamepad layout.
+export const padButtons = { south: 0, back: 8, start: 9, up: 12, down: 13, left: 14, right: 15 };
+
+// Plugs a gamepad into the page. Chromium has no virtual gamepad of its own to offer, so the
+// page's Gamepad API (navigator.getGamepads and its gamepadconnected event) is given a
+// standard-layout pad whose buttons the test presses; the game reads it through SDL as it
+// reads a real one. Resolves to { down(buttons), up(buttons), tap(button) }.
+export async function plugGamepad(page) {
+  await page.evaluate(() => {
+    const pad = {
+      id: 'Virtual gamepad (STANDARD GAMEPAD)', index: 0, connected: true, mapping: 'standard', timestamp: performance.now(),
+      axes: [0, 0, 0, 0], buttons: Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 })),
+    };
+    Object.defineProperty(navigator, 'getGamepads', { value: () => [pad, null, null, null], configurable: true });
+    window.setPadButtons = (buttons, pressed) => {
+      for (const b of buttons) pad.buttons[b] = { pressed, touched: pressed, value: pressed ? 1 : 0 };
+      pad.timestamp = performance.now();  // the browser's mark of a new state
+    };
+    const plugged = new Event('gamepadconnected');
+    Object.defineProperty(plugged, 'gamepad', { value: pad });
+    window.dispatchEvent(plugged);
+  });
+  await afterFrames(page, 2);  // the game has opened the pad
+  const set = (buttons, pressed) => page.evaluate(([b, p]) => window.setPadButtons(b, p), [buttons, pressed]);
+  return {
+    down: (buttons) => set(buttons, true),
+    up: (buttons) => set(buttons, false),
+    // Held as long as a key in tap(), for the game's polls to see it.
+    async tap(button) {
+      await set([button], true);
+      await sleep(120);
+      await set([button], false);
+    },
+  };
 }

@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import {
   canvasPixels, centre, changedSince, clickCanvas, countColour, countPixels, findPicture, keepPixels, mainTicks, moveOnCanvas,
-  openBrowser, openGame, play, shareLike, sleep, startGame, tap, told, waitForTold,
+  openBrowser, openGame, padButtons, play, plugGamepad, shareLike, sleep, startGame, tap, told, waitForTold,
 } from './browser.mjs';
 
 // Where the game draws what the tests look at, in game pixels.
@@ -54,39 +54,66 @@ describe('the page', () => {
 });
 
 describe('a game', () => {
-  test('Play and Start begin it; held keys fly the ship and fire; P pauses and Space resumes', async () => {
-    const page = await openGame(browser, '10\r\n1\r\n1\r\n');
-    await startGame(page);
-    assert.ok(await mainTicks(page) > 0, 'the main tick runs');
-    assert.ok(await shareLike(page, 'title.png') < 0.5, 'the title is gone');
+  // A player with the keyboard and the mouse, and one with a gamepad, as on the desktop: each
+  // begins a game from the title, flies right firing, pauses and goes on.
+  const players = [
+    {
+      name: 'Play and Start clicked; Right, Up and Z held fly the ship and fire; P pauses and Space resumes',
+      begin: startGame,
+      hold: (page) => Promise.all(['z', 'ArrowUp', 'ArrowRight'].map((key) => page.keyboard.down(key))),
+      letGo: (page) => Promise.all(['z', 'ArrowUp', 'ArrowRight'].map((key) => page.keyboard.up(key))),
+      pause: (page) => tap(page, 'p'),
+      resume: (page) => tap(page, ' '),
+    },
+    {
+      name: 'a gamepad: the south button takes "Play" and "Start", d-pad and south fly and fire, Start pauses, south resumes',
+      async begin(page) {
+        page.pad = await plugGamepad(page);
+        await page.pad.tap(padButtons.south);  // "Play"
+        await sleep(200);
+        await page.pad.tap(padButtons.south);  // "Start"; held into the game, it fires no shot
+        await sleep(300);
+      },
+      hold: (page) => page.pad.down([padButtons.south, padButtons.up, padButtons.right]),
+      letGo: (page) => page.pad.up([padButtons.south, padButtons.up, padButtons.right]),
+      pause: (page) => page.pad.tap(padButtons.start),
+      resume: (page) => page.pad.tap(padButtons.south),
+    },
+  ];
+  for (const player of players) {
+    test(player.name, async () => {
+      const page = await openGame(browser, '10\r\n1\r\n1\r\n');
+      await player.begin(page);
+      assert.ok(await mainTicks(page) > 0, 'the main tick runs');
+      assert.ok(await shareLike(page, 'title.png') < 0.5, 'the title is gone');
 
-    // Right and Up held fly the ship right, Z held fires.
-    const startedAt = await findPicture(page, 'ship_right.png', sky);
-    assert.equal(await countColour(page, air, yellow), 0, 'no shot yet');
-    assert.ok(startedAt.distance < 8, `the ship is on the canvas (${JSON.stringify(startedAt)})`);
-    const keys = ['z', 'ArrowUp', 'ArrowRight'];
-    for (const key of keys) await page.keyboard.down(key);
-    await sleep(500);
-    // The shots are yellow and red rings: yellow is nowhere else in the sky.
-    assert.ok(await countColour(page, air, yellow) > 10, 'shots fly');
-    for (const key of keys) await page.keyboard.up(key);
-    const flownTo = await findPicture(page, 'ship_right.png', sky);
-    assert.ok(flownTo.distance < 8 && flownTo.x > startedAt.x + 10, `the ship flew right (${JSON.stringify([startedAt, flownTo])})`);
+      // Right and the engine held fly the ship right, the trigger held fires.
+      const startedAt = await findPicture(page, 'ship_right.png', sky);
+      assert.equal(await countColour(page, air, yellow), 0, 'no shot yet');
+      assert.ok(startedAt.distance < 8, `the ship is on the canvas (${JSON.stringify(startedAt)})`);
+      await player.hold(page);
+      await sleep(500);
+      // The shots are yellow and red rings: yellow is nowhere else in the sky.
+      assert.ok(await countColour(page, air, yellow) > 10, 'shots fly');
+      await player.letGo(page);
+      const flownTo = await findPicture(page, 'ship_right.png', sky);
+      assert.ok(flownTo.distance < 8 && flownTo.x > startedAt.x + 10, `the ship flew right (${JSON.stringify([startedAt, flownTo])})`);
 
-    await tap(page, 'p');
-    await sleep(250);
-    const ticksPaused = await mainTicks(page);
-    await keepPixels(page, 'paused', sky);
-    await sleep(400);
-    assert.equal(await mainTicks(page), ticksPaused, 'no main tick while paused');
-    assert.equal(await changedSince(page, 'paused'), 0, 'the sky stands still');
+      await player.pause(page);
+      await sleep(250);
+      const ticksPaused = await mainTicks(page);
+      await keepPixels(page, 'paused', sky);
+      await sleep(400);
+      assert.equal(await mainTicks(page), ticksPaused, 'no main tick while paused');
+      assert.equal(await changedSince(page, 'paused'), 0, 'the sky stands still');
 
-    await tap(page, ' ');
-    await sleep(400);
-    assert.ok(await mainTicks(page) > ticksPaused + 10, 'Space resumes');
-    assert.deepEqual(page.errors, []);
-    await page.close();
-  });
+      await player.resume(page);
+      await sleep(400);
+      assert.ok(await mainTicks(page) > ticksPaused + 10, 'the game goes on');
+      assert.deepEqual(page.errors, []);
+      await page.close();
+    });
+  }
 
   test('a whole lost game returns to the title with Space', async () => {
     // At 1 ms a tick the ship, left alone, falls and crashes its three lives away quickly.
