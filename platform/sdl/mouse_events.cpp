@@ -4,20 +4,7 @@
 
 namespace skyscrub::sdl {
 
-namespace {
-
-// Delivers `kind` to `element` when it takes mouse events.
-void DeliverTo(WindowEvents& events, const Element* element, WindowEvent::Kind kind) {
-  if (const auto index = ElementEventsOf(events.game(), element)) {
-    events.Deliver({kind, static_cast<std::uint8_t>(*index)});
-  }
-}
-
-}  // namespace
-
-void MouseEvents::Moved(float x, float y) {
-  DeliverTo(events_, ElementAt(events_.game(), x, y), WindowEvent::Kind::MouseMove);
-}
+void MouseEvents::Moved(float x, float y) { DeliverTo(ElementAt(events_.game(), x, y), WindowEvent::Kind::MouseMove); }
 
 void MouseEvents::Pressed(float x, float y) { pressedOn_ = ElementAt(events_.game(), x, y); }
 
@@ -25,7 +12,13 @@ void MouseEvents::Released(float x, float y) {
   const Element* pressed = pressedOn_;
   pressedOn_ = nullptr;
   if (pressed == nullptr || ElementAt(events_.game(), x, y) != pressed) return;
-  DeliverTo(events_, pressed, WindowEvent::Kind::Click);
+  DeliverTo(pressed, WindowEvent::Kind::Click);
+}
+
+void MouseEvents::DeliverTo(const Element* element, WindowEvent::Kind kind) {
+  if (const auto index = ElementEventsOf(events_.game(), element)) {
+    events_.Deliver({kind, static_cast<std::uint8_t>(*index)});
+  }
 }
 
 }  // namespace skyscrub::sdl

@@ -16,6 +16,10 @@ class MouseEvents {
   void Released(float x, float y);
 
  private:
+  // Delivers `kind` to `element` when it takes mouse events. (A member, so that the browser
+  // build can name every function on the way from a click to a message box.)
+  void DeliverTo(const Element* element, WindowEvent::Kind kind);
+
   WindowEvents& events_;
   const Element* pressedOn_ = nullptr;
 };

@@ -71,6 +71,12 @@ EMSCRIPTEN_KEEPALIVE double skyscrub_main_timer_on_ms() {
   return running ? static_cast<double>(running->loop.MainTimerOn()) / 1000.0 : 0;
 }
 
+// What testing a display mode answers from now on (0 can be set, 1 needs a restart, 2 not
+// possible), for the browser tests of the game's message boxes.
+EMSCRIPTEN_KEEPALIVE void skyscrub_display_answers(int answer) {
+  if (running) running->system.display.answer = static_cast<ModeTest>(answer);
+}
+
 // The options form as the options dialog loads it from the settings file.
 EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_open() {
   static std::string text;

@@ -142,6 +142,33 @@ describe('a game', () => {
     await page.close();
   });
 
+  // The page's display can always be set, so the game asks nothing of the player there; told
+  // otherwise, as a desktop can be, the game shows its message boxes as dialogs and waits. Ending
+  // the game sets the display back: with Escape (from a key poll) or "Quit" (from a click).
+  const quit = { x: 536, y: 536, width: 79, height: 57 };  // "Quit" on the title
+  const messageBoxes = [
+    { modeTest: 2, end: (page) => tap(page, 'Escape'), title: 'Error', text: 'Mode not supported', buttons: ['OK'], press: 'OK' },
+    { modeTest: 1, end: (page) => clickCanvas(page, ...centre(quit)), title: 'Screen Resolution',
+      text: 'You must restart your computer to apply these changes.\n\nDo you want to restart now?', buttons: ['Yes', 'No'], press: 'No' },
+  ];
+  for (const box of messageBoxes) {
+    test(`"${box.title}" is a dialog on the page that the game waits for`, async () => {
+      const page = await openGame(browser);
+      await page.evaluate((answer) => Module.ccall('skyscrub_display_answers', null, ['number'], [answer]), box.modeTest);
+      await box.end(page);
+      await page.waitForSelector('#message[open]');
+      assert.equal(await page.textContent('#message-title'), box.title);
+      assert.equal(await page.textContent('#message-text'), box.text);
+      assert.deepEqual(await page.locator('#message-buttons button').allTextContents(), box.buttons);
+      await sleep(300);
+      assert.equal((await told(page)).ended, false, 'the game waits for the answer');
+      await page.click(`#message-buttons button:text("${box.press}")`);
+      await waitForTold(page, (t) => t.ended);
+      assert.deepEqual(page.errors, []);
+      await page.close();
+    });
+  }
+
   test('sound starts at the first click', async () => {
     const page = await openGame(browser, '10\r\n1\r\n1\r\n');
     await clickCanvas(page, 100, 100);
