@@ -1,10 +1,11 @@
 // The browser version in Debian's headless Chromium: the page, the game on its canvas (checked
-// on the canvas's pixels), the options form, and the ends of a game.
+// on the canvas's pixels) with the keyboard and with a gamepad, a hidden page, the game's
+// message boxes, the options form, and the ends of a game.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 import {
-  canvasPixels, centre, changedSince, clickCanvas, countColour, countPixels, findPicture, keepPixels, mainTicks, moveOnCanvas,
-  openBrowser, openGame, padButtons, play, plugGamepad, shareLike, sleep, startGame, tap, told, waitForTold,
+  afterFrames, canvasPixels, centre, changedSince, clickCanvas, countColour, countPixels, findPicture, keepPixels, mainTicks, moveOnCanvas,
+  openBrowser, openGame, padButtons, play, plugGamepad, shareLike, sleep, startGame, tap, tickRecord, told, waitForTold,
 } from './browser.mjs';
 
 // Where the game draws what the tests look at, in game pixels.
@@ -139,6 +140,43 @@ describe('a game', () => {
     await Promise.all([page.waitForNavigation(), page.click('#play-again')]);
     await waitForTold(page, (t) => t.firstFrame !== null && !t.ended);
     assert.ok(await shareLike(page, 'title.png', { x: 0, y: 0, width: 800, height: 460 }) > 0.95);
+    await page.close();
+  });
+
+  test('a hidden page stops the ticks, and shown again goes on without racing to catch up', async () => {
+    const page = await openGame(browser, '10\r\n0\r\n0\r\n');
+    await startGame(page);
+    // The page's visibility as the browser reports it when the tab goes to the background and
+    // comes back. The frames go on regardless here (Chromium would stop them too): the game's
+    // own clock stops.
+    await page.evaluate(() => {
+      window.showPage = (visible) => {
+        Object.defineProperty(document, 'visibilityState', { value: visible ? 'visible' : 'hidden', configurable: true });
+        Object.defineProperty(document, 'hidden', { value: !visible, configurable: true });
+        document.dispatchEvent(new Event('visibilitychange'));
+      };
+      window.showPage(false);
+    });
+    await afterFrames(page, 2);  // the ticks due before it was hidden have run
+    const hidden = await tickRecord(page);
+    await sleep(1000);
+    const later = await tickRecord(page);
+    assert.equal(later.ticks, hidden.ticks, 'no main tick while hidden');
+    assert.equal(later.onMs, hidden.onMs, 'no play while hidden');
+
+    // Shown again: the first frames run only the ticks due since, not the second it was hidden
+    // (a race would run the catch-up cap's 25 ticks at once).
+    const shown = await page.evaluate(async () => {
+      const ticks = () => Module.ccall('skyscrub_main_ticks', 'number', [], []);
+      const [ticksBefore, shownAt] = [ticks(), performance.now()];
+      window.showPage(true);
+      await new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done)));
+      return { ticks: ticks() - ticksBefore, ms: performance.now() - shownAt };
+    });
+    assert.ok(shown.ticks <= shown.ms / 10 + 2, `${shown.ticks} main ticks in the ${shown.ms} ms after showing`);
+    await sleep(500);
+    assert.ok((await tickRecord(page)).ticks - later.ticks >= 30, 'the game goes on');
+    assert.deepEqual(page.errors, []);
     await page.close();
   });
 
