@@ -103,13 +103,8 @@ void GameLoop::Handle(const SDL_Event& event) {
     case SDL_WINDOWEVENT:
       HandleWindowEvent(event.window);
       break;
-    case SDL_CONTROLLERDEVICEADDED:
-    case SDL_CONTROLLERDEVICEREMOVED:
-    case SDL_CONTROLLERBUTTONDOWN:
-      if (const std::optional<WindowEvent> click = pads_.Handle(event, game_)) events_.Deliver(*click);
-      break;
     default:
-      return;  // nothing the game takes: the scene is as it was
+      if (!pads_.Handle(event, events_)) return;  // nothing the game takes: the scene is as it was
   }
   sceneTouched_ = true;
   schedule_.Observe(Now());  // the handler may have switched timers on or off

@@ -52,23 +52,24 @@ bool Gamepads::Start() {
   return started_;
 }
 
-std::optional<WindowEvent> Gamepads::Handle(const SDL_Event& event, const Scene& scene) {
+bool Gamepads::Handle(const SDL_Event& event, WindowEvents& events) {
   switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:
       Open(event.cdevice.which);
-      break;
+      return true;
     case SDL_CONTROLLERDEVICEREMOVED:
       Close(event.cdevice.which);
-      break;
+      return true;
     case SDL_CONTROLLERBUTTONDOWN:
       if (const std::optional<PadControl> control = ControlOfButton(event.cbutton.button)) {
-        return MenuClickFor(ScreenShown(scene), *control);
+        if (const std::optional<WindowEvent> click = MenuClickFor(ScreenShown(events.game()), *control)) {
+          events.Deliver(*click);
+        }
       }
-      break;
+      return true;
     default:
-      break;
+      return false;
   }
-  return std::nullopt;
 }
 
 void Gamepads::Open(int deviceIndex) {

@@ -33,9 +33,9 @@ class Gamepads {
   // Starts SDL's game controllers; the pads already plugged in arrive as plug-in events.
   // False when SDL has none to offer.
   bool Start();
-  // Opens a pad plugged in, closes one unplugged, and gives the click a button pressed makes on
-  // the screen `scene` shows (the menu's choices); other events are left alone.
-  std::optional<WindowEvent> Handle(const SDL_Event& event, const Scene& scene);
+  // Opens a pad plugged in, closes one unplugged, and delivers the click a button pressed makes
+  // on the screen the game shows (the menu's choices). False for any other event, left alone.
+  bool Handle(const SDL_Event& event, WindowEvents& events);
   // Reads the pads' state now (`now` in microseconds), the presses counting on the screen
   // `scene` shows; with no pad open, looks for one plugged in a few times a second.
   void Update(std::int64_t now, const Scene& scene);

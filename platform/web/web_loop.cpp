@@ -39,15 +39,7 @@ bool WebLoop::Frame() {
 void WebLoop::HandleEvents() {
   SDL_Event event;
   while (Running() && SDL_PollEvent(&event) == 1) {
-    switch (event.type) {
-      case SDL_CONTROLLERDEVICEADDED:
-      case SDL_CONTROLLERDEVICEREMOVED:
-      case SDL_CONTROLLERBUTTONDOWN:
-        if (const std::optional<WindowEvent> click = pads_.Handle(event, game_)) events_.Deliver(*click);
-        break;
-      default:
-        if (!mouse_.Handle(event)) continue;  // nothing else reaches the game as an event
-    }
+    if (!pads_.Handle(event, events_) && !mouse_.Handle(event)) continue;  // nothing else reaches the game
     sceneTouched_ = true;
     Observe(Now());
   }

@@ -97,7 +97,7 @@ class Pads : public ::testing::Test {
     pads.Update(now, game);
     SDL_Event event;
     while (SDL_PollEvent(&event) == 1) {
-      if (const auto click = pads.Handle(event, game)) events.Deliver(*click);
+      pads.Handle(event, events);
     }
   }
   bool Held(Key key) { return (keys.GetKeyState(key) & kKeyDownBit) != 0; }
