@@ -1,5 +1,5 @@
 // Skyscrub in the browser: the game window on the SDL family built for WebAssembly, in a page
-// that drives its frames (web/page/skyscrub.js).
+// that drives its frames (web/page/page.js).
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>

@@ -8,7 +8,7 @@ namespace skyscrub::web {
 
 namespace {
 
-// The page's side is in web/page/skyscrub.js, as Module.tellPage and Module.askPage.
+// The page's side is in web/page/page.js, as Module.tellPage and Module.askPage.
 EM_JS(void, tell_page, (const char* what, const char* detail), {
   Module.tellPage(UTF8ToString(what), UTF8ToString(detail));
 });

@@ -17,7 +17,7 @@ int MusicMixVolume();
 // scaled by volume / 128; effects play at the default chunk volume, 128, unscaled.
 double MidiMusicGain();
 double WaveMusicGain();
-constexpr int kMixerRate = 32000;  // platform/sdl/audio_device.cpp
+constexpr int kMixerRate = 32000;  // platform/sdl_common/audio_device.cpp
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 // A 16-bit wave file as floats in both channels; no frames when it cannot be read.
