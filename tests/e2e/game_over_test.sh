@@ -4,7 +4,6 @@
 # Usage: game_over_test.sh GAME_FOLDER ART_FOLDER
 source "$(dirname "$0")/game_session.sh"
 readonly GAME_FOLDER=$1 ART_FOLDER=$2
-readonly ABOVE_MENU=800x470+0+0
 
 need_tools xdotool import convert compare
 [[ -f $ART_FOLDER/lose.png && -f $ART_FOLDER/title.png ]] || { echo "skipped: no art"; exit "$SKIP"; }

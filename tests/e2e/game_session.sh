@@ -171,6 +171,9 @@ canvas_shown() {
   convert "$SESSION_DIR/$1.png" -crop "$2" +repage -sample '800x600!' "$SESSION_DIR/$3.png"
 }
 
+# The box (WxH+X+Y) of the canvas that no label covers on the title, instruction and end screens.
+readonly ABOVE_MENU=800x470+0+0
+
 # Pixels of box $2 of screenshot $1 that differ from the same box of picture $3.
 differing_pixels() {
   convert "$3" -crop "$2" +repage "$SESSION_DIR/expected.png"

@@ -5,7 +5,6 @@
 source "$(dirname "$0")/game_session.sh"
 readonly GAME_FOLDER=$1 ART_FOLDER=$2
 readonly PLAY_BOX=81x57+540+476 QUIT_BOX=79x57+536+536
-readonly ABOVE_MENU=800x470+0+0  # the part of the full screens that no label covers
 
 need_tools xdotool import convert compare
 start_x_server

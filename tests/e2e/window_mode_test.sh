@@ -7,7 +7,6 @@
 source "$(dirname "$0")/game_session.sh"
 readonly GAME_FOLDER=$1 ART_FOLDER=$2
 readonly SCREEN=2560x1440
-readonly ABOVE_MENU=800x470+0+0  # the part of the title that no label covers
 
 need_tools xdotool xwininfo xmessage import convert compare
 start_desktop $SCREEN "$GAME_FOLDER"
