@@ -7,14 +7,20 @@ namespace skyscrub::sdl {
 std::int16_t PlayerKeys::GetKeyState(Key key) {
   const std::int16_t state = keyboard_.GetKeyState(key);
   if (scene_ == nullptr) return state;
-  const Screen screen = ScreenShown(*scene_);
-  bool held = PadHolds(key, screen, pads_.Held(screen));
+  bool held = HeldOnAPad(key);
   // Only the main tick asks for P, so the pause comes at the first tick after the focus went.
   if (key == Key::P && pauseAtNextTick_) {
     pauseAtNextTick_ = false;
     held = true;
   }
   return held && (state & kKeyDownBit) == 0 ? kHeldKeyState : state;
+}
+
+// Without a pad, as in most games, a key query costs no look at the scene.
+bool PlayerKeys::HeldOnAPad(Key key) {
+  if (pads_.Count() == 0) return false;
+  const Screen screen = ScreenShown(*scene_);
+  return PadHolds(key, screen, pads_.Held(screen));
 }
 
 void PlayerKeys::FocusLost() { pauseAtNextTick_ = scene_ != nullptr && scene_->Timer1.Enabled; }

@@ -21,6 +21,9 @@ class PlayerKeys final : public Keyboard {
   void FocusLost();
 
  private:
+  // Whether a pad holds `key` on the screen shown.
+  bool HeldOnAPad(Key key);
+
   Keyboard& keyboard_;
   Gamepads& pads_;
   const Scene* scene_ = nullptr;
