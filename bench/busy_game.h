@@ -20,7 +20,7 @@ class TitleGame {
   explicit TitleGame(trace::ScriptOutput* record = nullptr);
   GameWindow& game() { return game_; }
   // Delivers one main tick, as the game's loop does.
-  void Tick() { events_.Deliver(TimerEvent(0)); }
+  void Tick() { events_.Deliver(kMainTick); }
 
  protected:
   // Delivers a Click of the element named `name`.

@@ -60,8 +60,12 @@ struct WindowEvent {
   bool operator==(const WindowEvent&) const = default;
 };
 
-// The event of timer `index` or of element `index` of the tables above.
+// The event of timer `index` of the table above.
 constexpr WindowEvent TimerEvent(std::size_t index) { return {WindowEvent::Kind::Timer, static_cast<std::uint8_t>(index)}; }
+
+// The main tick, Timer1's event: what play is counted in.
+inline constexpr WindowEvent kMainTick = TimerEvent(0);
+static_assert(kTimerEvents[kMainTick.index].timer == &Scene::Timer1);
 
 // The element's events; nothing when it takes no mouse events.
 std::optional<std::size_t> ElementEventsOf(Scene& scene, const Element* element);

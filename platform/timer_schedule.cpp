@@ -8,10 +8,10 @@ namespace {
 
 constexpr TimerSchedule::Micros kMicrosPerMilli = 1000;
 
-// A timer with a zero or negative Interval raises no events, as on the original toolkit.
-bool Runs(const Timer& timer) { return timer.Enabled && timer.Interval > 0; }
-
 }  // namespace
+
+// A timer with a zero or negative Interval raises no events, as on the original toolkit.
+bool TimerSchedule::Runs(const Timer& timer) { return timer.Enabled && timer.Interval > 0; }
 
 TimerSchedule::TimerSchedule(std::vector<const Timer*> timers) {
   slots_.reserve(timers.size());

@@ -22,6 +22,9 @@ class TimerSchedule {
   // keep their exact rhythm.
   static constexpr Micros kShortestNap = 8'000;
 
+  // Whether `timer` raises Timer events: enabled, with an Interval above zero.
+  static bool Runs(const Timer& timer);
+
   // `timers` are read again after every event, since handlers enable, disable and re-time them.
   explicit TimerSchedule(std::vector<const Timer*> timers);
 

@@ -53,8 +53,9 @@ void WebLoop::RunDueTimers() {
     if (!due) break;
     const Micros dueAt = *schedule_.NextDue();  // the earliest due is the one to run
     schedule_.Ran(*due);
-    if (kTimerEvents[*due].timer == &Scene::Timer1) ++mainTicks_;
-    events_.Deliver(TimerEvent(*due));
+    const WindowEvent tick = TimerEvent(*due);
+    if (tick == kMainTick) ++mainTicks_;
+    events_.Deliver(tick);
     sceneTouched_ = true;
     Observe(dueAt);
   }
@@ -63,7 +64,7 @@ void WebLoop::RunDueTimers() {
 
 void WebLoop::Observe(Micros at) {
   schedule_.Observe(at);
-  mainTimerOn_.Note(game_.Timer1.Enabled && game_.Timer1.Interval > 0, at);
+  mainTimerOn_.Note(TimerSchedule::Runs(game_.Timer1), at);
 }
 
 void WebLoop::DrawNow() {

@@ -31,6 +31,16 @@ std::string_view EventWord(WindowEvent event) {
   return "";
 }
 
+// The event's line without its end, written in pieces that need no memory of their own, so
+// that a crash can write it too.
+void WriteEvent(ScriptOutput& out, WindowEvent event) {
+  out.Write(EventWord(event));
+  if (event.kind == WindowEvent::Kind::MouseMove || event.kind == WindowEvent::Kind::Click) {
+    out.Write(" ");
+    out.Write(kElementEvents[event.index].name);
+  }
+}
+
 // A signal handler may only write: this formats a number without the library.
 void WriteNumber(ScriptOutput& out, int number) {
   char digits[12];
@@ -81,14 +91,12 @@ void DemoRecorder::Delivered(WindowEvent event) {
   current_.reset();
   if (event.kind == Kind::Load) return;  // written with the activation that follows, as `load`
   KeysLine();
-  if (event.kind == Kind::MouseMove || event.kind == Kind::Click) {
-    EventLine(std::string(EventWord(event)) + " " + std::string(kElementEvents[event.index].name), false);
-  } else {
-    EventLine(EventWord(event), event.kind == Kind::Timer);
-  }
+  StringOutput line;
+  WriteEvent(line, event);
+  EventLine(line.text(), event.kind == Kind::Timer);
   if (event.kind == Kind::Activate) {
     Check(true);
-  } else if (event == TimerEvent(0) && ++ticks_ % kCheckEvery == 0) {
+  } else if (event == kMainTick && ++ticks_ % kCheckEvery == 0) {
     Check(ticks_ % kFullCheckEvery == 0);
   }
   if (script_.size() >= kWriteOutAt) WriteOut(true);
@@ -114,11 +122,7 @@ void DemoRecorder::WriteOnCrash(int signal) {
   out_.Write(eventLines_);
   if (const std::uint8_t keys = KeysNow(); keys != announcedKeys_) WriteKeys(out_, keys);
   if (current_) {
-    out_.Write(EventWord(*current_));
-    if (current_->kind == WindowEvent::Kind::MouseMove || current_->kind == WindowEvent::Kind::Click) {
-      out_.Write(" ");
-      out_.Write(kElementEvents[current_->index].name);
-    }
+    WriteEvent(out_, *current_);
     out_.Write("\n");
   }
   out_.Write("# the game crashed here, on signal ");

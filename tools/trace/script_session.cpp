@@ -111,7 +111,7 @@ bool Session::Deliver(WindowEvent event) {
   if (Ended() || delivered_ >= limits_.maxEvents || (poked_ && !limits_.eventsAfterSet)) return false;
   if (!events_.Deliver(event)) return false;
   ++delivered_;
-  if (event == TimerEvent(0)) ++ticks_;
+  if (event == kMainTick) ++ticks_;
   schedule_.Observe(now_);  // the handler may have switched timers on or off
   if (afterEvent) afterEvent();
   return true;
