@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/sdl/display_connection.h"
+#include "platform/sdl/loop_clock.h"
 
 namespace skyscrub::bench {
 
@@ -26,14 +27,8 @@ const char* StartLoopWait() {
   return "display connection";
 }
 
-TimerSchedule::Micros NowMicros() {
-  static const Uint64 frequency = SDL_GetPerformanceFrequency();
-  const Uint64 count = SDL_GetPerformanceCounter();
-  return static_cast<TimerSchedule::Micros>(count / frequency * 1'000'000 + count % frequency * 1'000'000 / frequency);
-}
-
 void WaitUntil(TimerSchedule::Micros due) {
-  const TimerSchedule::Micros left = due - NowMicros();
+  const TimerSchedule::Micros left = due - sdl::LoopClockNow();
   if (left <= 0) return;
   if (!connection) {
     std::this_thread::sleep_for(std::chrono::microseconds(left));

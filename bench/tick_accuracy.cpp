@@ -5,10 +5,9 @@
 // Skyscrub --record does, which shows what recording costs the game's rhythm.
 // Usage: skyscrub_bench_ticks [seconds per interval] (default 10). Prints one JSON line a run.
 #include <sys/resource.h>
-
-#include <algorithm>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -21,8 +20,9 @@
 
 #include "bench/busy_game.h"
 #include "bench/loop_wait.h"
-#include "platform/sdl/demo_file.h"
 #include "game/scene/elements.h"
+#include "platform/sdl/demo_file.h"
+#include "platform/sdl/loop_clock.h"
 #include "platform/timer_schedule.h"
 
 namespace skyscrub::bench {
@@ -56,13 +56,13 @@ RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt, cons
   Timer timer{"Timer1", interval, true};
   TimerSchedule schedule({&timer});
   RunFigures figures;
-  const Micros start = NowMicros();
+  const Micros start = sdl::LoopClockNow();
   // The window closes half an Interval after the last tick falls due, so that a tick on time
   // is not lost to the cut and a late one is.
   const Micros end = start + static_cast<Micros>(seconds * 1e6) + interval * 500;
   schedule.Observe(start);
   Micros wake = start;  // when the loop asked to be woken
-  for (Micros now = start; now < end; now = NowMicros()) {
+  for (Micros now = start; now < end; now = sdl::LoopClockNow()) {
     const Micros wokeAt = now;
     std::int64_t burst = 0;
     bool stalledNow = false;
@@ -73,9 +73,9 @@ RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt, cons
     while (const auto index = schedule.Due(now)) {
       schedule.Ran(*index);
       if (handler) {
-        const Micros before = NowMicros();
+        const Micros before = sdl::LoopClockNow();
         handler();
-        figures.longestTick = std::max(figures.longestTick, NowMicros() - before);
+        figures.longestTick = std::max(figures.longestTick, sdl::LoopClockNow() - before);
       }
       ++figures.ticks;
       ++burst;
@@ -84,7 +84,7 @@ RunFigures Run(std::int32_t interval, double seconds, std::int64_t stallAt, cons
         stalledNow = true;
         burst = 0;  // from here on: what is caught up
       }
-      now = NowMicros();
+      now = sdl::LoopClockNow();
       if (now >= end) break;
     }
     if (stalledNow) {

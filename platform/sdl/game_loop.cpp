@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/sdl/loop_clock.h"
 #include "platform/sdl/stop_and_crash_guard.h"
 
 namespace skyscrub::sdl {
@@ -33,7 +34,7 @@ GameLoop::GameLoop(WindowEvents& events, SdlPlatform& system, SDL_Window* window
       pads_(system.pads),
       frame_(system.frame),
       window_(window),
-      scaled_(presentation != Presentation::Specified),
+      scaled_(Scaled(presentation)),
       painter_(window, early, scaled_),
       display_(window),
       mouse_(events, painter_, scaled_),
@@ -45,11 +46,7 @@ GameLoop::GameLoop(WindowEvents& events, SdlPlatform& system, SDL_Window* window
   if (scaled_) switch_.emplace(window, windowed);
 }
 
-TimerSchedule::Micros GameLoop::Now() const {
-  static const Uint64 frequency = SDL_GetPerformanceFrequency();
-  const Uint64 count = SDL_GetPerformanceCounter();
-  return static_cast<Micros>(count / frequency * kMicrosPerSecond + count % frequency * kMicrosPerSecond / frequency);
-}
+TimerSchedule::Micros GameLoop::Now() const { return LoopClockNow(); }
 
 void GameLoop::Run() {
   schedule_.Observe(Now());
