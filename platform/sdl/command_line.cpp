@@ -29,19 +29,21 @@ Exit status: 0 when the game ends, 1 when no display or window can be opened,
 
 namespace {
 
+// The value of "--name=value"; nothing when `arg` is not written so.
+std::optional<std::string_view> AttachedValue(std::string_view arg, std::string_view name) {
+  if (arg.size() <= name.size() || !arg.starts_with(name) || arg[name.size()] != '=') return std::nullopt;
+  return arg.substr(name.size() + 1);
+}
+
 // "--name=value" gives value; "--name value" takes the next argument.
 std::optional<std::string> ValueOf(std::string_view arg, std::string_view name, int& i, int argc,
                                    const char* const* argv) {
-  if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
-    return std::string(arg.substr(name.size() + 1));
-  }
+  if (const auto value = AttachedValue(arg, name)) return std::string(*value);
   if (arg == name && i + 1 < argc) return std::string(argv[++i]);
   return std::nullopt;
 }
 
-bool Names(std::string_view arg, std::string_view name) {
-  return arg == name || (arg.substr(0, name.size()) == name && arg.size() > name.size() && arg[name.size()] == '=');
-}
+bool Names(std::string_view arg, std::string_view name) { return arg == name || AttachedValue(arg, name); }
 
 // A scale written as decimal digits, at least 1; larger than any display is judged once the
 // displays are known, so a huge number only needs to stay huge.
@@ -87,7 +89,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     } else if (Names(arg, "--window")) {
       if (!present(Presentation::Window)) return refuse(oneMode);
       if (arg == "--window") continue;
-      const std::string_view scale = arg.substr(std::string_view("--window=").size());
+      const std::string_view scale = *AttachedValue(arg, "--window");
       const std::optional<std::int32_t> value = ScaleOf(scale);
       if (!value) return refuse("--window=N needs a whole number N of at least 1, not '" + std::string(scale) + "'");
       line.options.windowScale = *value;

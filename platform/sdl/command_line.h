@@ -15,6 +15,10 @@ enum class Presentation : std::uint8_t {
   FullScreen,  // the whole display at its own mode, the canvas scaled to fill it
 };
 
+// A presentation of the player's own: the canvas scaled into the window, the display's mode
+// kept, and the window left where and as large as the player has it.
+constexpr bool Scaled(Presentation presentation) { return presentation != Presentation::Specified; }
+
 struct Options {
   std::optional<std::string> record;  // write the game as a trace script to this file
   Presentation presentation = Presentation::Specified;

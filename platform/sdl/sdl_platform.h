@@ -4,17 +4,17 @@
 
 #include "platform/platform.h"
 #include "platform/sdl/command_line.h"
-#include "platform/sdl_common/gamepads.h"
 #include "platform/sdl/mixer_music.h"
-#include "platform/sdl_common/player_keys.h"
-#include "platform/sdl_common/audio_device.h"
-#include "platform/sdl_common/mixer_sound.h"
 #include "platform/sdl/sdl_display.h"
-#include "platform/sdl_common/sdl_keyboard.h"
-#include "platform/sdl_common/system_clock.h"
 #include "platform/sdl/sdl_message_boxes.h"
-#include "platform/sdl_common/sdl_window_frame.h"
 #include "platform/sdl/system_services.h"
+#include "platform/sdl_common/audio_device.h"
+#include "platform/sdl_common/gamepads.h"
+#include "platform/sdl_common/mixer_sound.h"
+#include "platform/sdl_common/player_keys.h"
+#include "platform/sdl_common/sdl_keyboard.h"
+#include "platform/sdl_common/sdl_window_frame.h"
+#include "platform/sdl_common/system_clock.h"
 
 namespace skyscrub::sdl {
 
@@ -22,9 +22,7 @@ struct SdlPlatform {
   // In a presentation of the player's own the display mode is kept and the window left where
   // the player puts it.
   SdlPlatform(SDL_Window* window, Presentation presentation)
-      : display(window, presentation != Presentation::Specified),
-        messages(window),
-        frame(window, presentation != Presentation::Specified) {}
+      : display(window, Scaled(presentation)), messages(window), frame(window, Scaled(presentation)) {}
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 

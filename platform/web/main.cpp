@@ -12,6 +12,7 @@
 
 #include "game/game_window.h"
 #include "game/window_events.h"
+#include "platform/sdl_common/canvas_view.h"
 #include "platform/web/options_form.h"
 #include "platform/web/page_bridge.h"
 #include "platform/web/web_loop.h"
@@ -23,9 +24,6 @@ namespace {
 
 using namespace skyscrub;
 using namespace skyscrub::web;
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 
 // Everything one game needs, in the order it is set up and the reverse order it goes.
 struct WebGame {
@@ -107,7 +105,7 @@ int main() {
     return 1;
   }
   TTF_Init();
-  SDL_Window* window = SDL_CreateWindow(nullptr, 0, 0, kWidth, kHeight, 0);
+  SDL_Window* window = SDL_CreateWindow(nullptr, 0, 0, sdl::kCanvasWidth, sdl::kCanvasHeight, 0);
   if (window == nullptr) {
     std::fprintf(stderr, "Skyscrub: cannot draw on the page: %s\n", SDL_GetError());
     return 1;
