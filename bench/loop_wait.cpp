@@ -6,7 +6,7 @@
 #include <memory>
 #include <thread>
 
-#include "platform/sdl/display_connection.h"
+#include "platform/sdl/input_wait.h"
 #include "platform/sdl/loop_clock.h"
 
 namespace skyscrub::bench {

@@ -1,4 +1,4 @@
-#include "platform/sdl/display_connection.h"
+#include "platform/sdl/input_wait.h"
 
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
