@@ -51,7 +51,7 @@ class GameLoop {
   bool scaled_;                               // the window or full screen of the player's
   std::optional<FullScreenSwitch> switch_;    // when scaled
   WindowPainter painter_;
-  DisplayConnection display_;
+  InputWait display_;
   SdlMouse mouse_;
   TimerSchedule schedule_;
   Micros framePeriod_;

@@ -1,26 +1,28 @@
 #pragma once
-// The loop's sleep: on X11 a wait on the display connection itself, which ends when a tick is
-// due or when the display has something to say, and tells which -- so that the system's events
-// are only looked at when there are some. Elsewhere a plain sleep, after which they always are.
+// The loop's sleep, which ends when a tick is due or when the system has input for the game,
+// and tells which -- so that the system's events are only looked at when there are some. Each
+// system realises it in a file of its own (on X11 a wait on the display's connection).
 #include <SDL.h>
 
 #include <cstdint>
-
-struct _XDisplay;
+#include <memory>
 
 namespace skyscrub::sdl {
 
-class DisplayConnection {
+class InputWait {
  public:
-  explicit DisplayConnection(SDL_Window* window);
+  explicit InputWait(SDL_Window* window);
+  ~InputWait();
+  InputWait(const InputWait&) = delete;
+  InputWait& operator=(const InputWait&) = delete;
 
-  // Sleeps for `micros` or until the display sends something (or a signal comes); false when
-  // the time ran out with nothing new from the display.
+  // Sleeps for `micros` or until the system has input (or a signal comes); false when the time
+  // ran out with nothing new.
   bool WaitForInput(std::int64_t micros);
 
  private:
-  _XDisplay* display_ = nullptr;  // nullptr when the window is not on X11
-  int socket_ = -1;
+  struct Source;  // what the system's realisation waits on
+  std::unique_ptr<Source> source_;
 };
 
 }  // namespace skyscrub::sdl

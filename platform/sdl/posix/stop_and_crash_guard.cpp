@@ -1,3 +1,4 @@
+// Stop and crash signals on POSIX systems (sigaction).
 #include "platform/sdl/stop_and_crash_guard.h"
 
 #include <signal.h>
