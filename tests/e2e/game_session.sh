@@ -20,8 +20,7 @@ end_session() {
   if [[ -n $GAME_PID ]]; then kill -KILL "$GAME_PID" 2>/dev/null || true; fi
   local pid
   for pid in "${OTHER_PIDS[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
-  if [[ -n $WM_PID ]]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
-  if [[ -n $XVFB_PID ]]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  end_x_server
   rm -rf "$SESSION_DIR"
 }
 trap end_session EXIT
@@ -67,6 +66,7 @@ start_x_server() {
   need_tools Xvfb
   local keep=(-noreset)
   if [[ ${2:-} == resets ]]; then keep=(); fi
+  rm -f "$SESSION_DIR/display"  # a server started before wrote its number there
   Xvfb -displayfd 3 "${keep[@]}" -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   local tries
@@ -76,6 +76,13 @@ start_x_server() {
   done
   [[ -s $SESSION_DIR/display ]] || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$SESSION_DIR/display")"
+}
+
+# Ends the X server and its window manager, if started; another may be started then.
+end_x_server() {
+  if [[ -n $WM_PID ]]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
+  if [[ -n $XVFB_PID ]]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  WM_PID="" XVFB_PID=""
 }
 
 # A window manager on the X server (Openbox): decorations, the focus, full screen on request.
