@@ -4,7 +4,7 @@
 # the time, so some of the programs' first tries fail. Every start must still show its window.
 # Usage: startup_test.sh GAME_FOLDER [GAME_STARTS [EDITOR_STARTS]]
 source "$(dirname "$0")/game_session.sh"
-readonly GAME_FOLDER=$1 GAME_STARTS=${2:-20} EDITOR_STARTS=${3:-10}
+readonly GAME_FOLDER=$1 GAME_STARTS=${2:-30} EDITOR_STARTS=${3:-30}
 
 need_tools xdotool
 start_x_server 800x600 resets
