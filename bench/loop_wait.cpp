@@ -6,13 +6,13 @@
 #include <memory>
 #include <thread>
 
-#include "platform/sdl/display_connection.h"
+#include "platform/sdl/input_wait.h"
 #include "platform/sdl/loop_clock.h"
 
 namespace skyscrub::bench {
 
 namespace {
-std::unique_ptr<sdl::DisplayConnection> connection;  // the game's own wait, on a window of the display
+std::unique_ptr<sdl::InputWait> connection;  // the game's own wait, on a window of the display
 }
 
 const char* StartLoopWait() {
@@ -23,7 +23,7 @@ const char* StartLoopWait() {
     SDL_Init(SDL_INIT_TIMER);
   }
   if (window == nullptr) return "sleep";
-  connection = std::make_unique<sdl::DisplayConnection>(window);
+  connection = std::make_unique<sdl::InputWait>(window);
   return "display connection";
 }
 

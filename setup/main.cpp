@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string>
 
 #include "settings/game_layout.h"
 #include "setup/dialog_look.h"
+#include "setup/display_opening.h"
 #include "setup/fltk_message_boxes.h"
 #include "setup/options_window.h"
 #include "skyscrub/version.h"
@@ -48,6 +50,11 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (const std::optional<int> status = AnswerCommandLine(argc, argv)) return *status;
+  std::string whyNot;
+  if (!skyscrub::setup::OpenDisplay(whyNot)) {
+    std::fprintf(stderr, "SkyscrubSetup: cannot open a display: %s\n", whyNot.c_str());
+    return 1;
+  }
   skyscrub::setup::UseCurrentLook();
   skyscrub::setup::FltkMessageBoxes messages;
   skyscrub::setup::OptionsWindow dialog(skyscrub::settings::RunningProgramLayout().settingsFile, messages);

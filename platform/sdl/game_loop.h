@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "game/window_events.h"
-#include "platform/sdl/display_connection.h"
+#include "platform/sdl/input_wait.h"
 #include "platform/sdl/full_screen_switch.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl_common/sdl_mouse.h"
@@ -51,7 +51,7 @@ class GameLoop {
   bool scaled_;                               // the window or full screen of the player's
   std::optional<FullScreenSwitch> switch_;    // when scaled
   WindowPainter painter_;
-  DisplayConnection display_;
+  InputWait display_;
   SdlMouse mouse_;
   TimerSchedule schedule_;
   Micros framePeriod_;

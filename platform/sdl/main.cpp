@@ -14,6 +14,7 @@
 #include "game/window_events.h"
 #include "platform/sdl/command_line.h"
 #include "platform/sdl/demo_file.h"
+#include "platform/sdl/display_opening.h"
 #include "platform/sdl/game_loop.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/stop_and_crash_guard.h"
@@ -117,8 +118,10 @@ bool OnARealDisplay() {
 
 // Opens the display and runs the game; the exit status.
 int OpenDisplayAndRun(EarlyDecoding& firstScreen, const Options& options) {
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
-    std::fprintf(stderr, "Skyscrub: cannot open a display: %s\n", SDL_GetError());
+  std::string whyNot;
+  if (SDL_Init(SDL_INIT_TIMER) != 0 || !OpenDisplay(whyNot)) {
+    std::fprintf(stderr, "Skyscrub: cannot open a display: %s\n", whyNot.empty() ? SDL_GetError() : whyNot.c_str());
+    SDL_Quit();
     return 1;
   }
   if (!OnARealDisplay()) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/sdl/stop_and_crash_guard.h"
+
 namespace skyscrub::sdl {
 
 MessageAnswer SdlMessageBoxes::Show(std::string_view title, std::string_view text, MessageButtons buttons) {
@@ -21,9 +23,14 @@ MessageAnswer SdlMessageBoxes::Show(std::string_view title, std::string_view tex
                                isOk ? 1 : 2,
                                isOk ? ok : yesNo,
                                nullptr};
+  if (StopRequested()) return fallback;  // the game is closing: nobody waits for the answer
   if (beforeShowing) beforeShowing();
   int pressed = -1;
-  const int failed = SDL_ShowMessageBox(&box, &pressed);
+  int failed = 0;
+  {
+    const OpenMessageBox open;
+    failed = SDL_ShowMessageBox(&box, &pressed);
+  }
   SDL_RaiseWindow(window_);  // the keyboard goes back to the game
   if (failed != 0 || pressed < 0) return fallback;
   return static_cast<MessageAnswer>(pressed);

@@ -1,5 +1,6 @@
 #pragma once
-// Modal message boxes over the game window, without an icon.
+// Modal message boxes over the game window, without an icon. A stop request closes an open box
+// as if it were closed without a choice, and a box asked for after one is not shown.
 #include <SDL.h>
 
 #include <functional>

@@ -1,7 +1,8 @@
 #pragma once
 // Interrupts and crashes must not leave the display in the game's mode, nor lose a recording.
-// SIGINT and SIGTERM ask the loop to close the game normally; a crash writes out the recording
-// and returns the window to the desktop mode before the program dies.
+// A stop request (on POSIX systems SIGHUP, SIGINT and SIGTERM) asks the loop to close the game
+// normally, whatever is on the screen; a crash writes out the recording and returns the window to
+// the desktop mode before the program dies. Realised per system (posix/).
 #include <SDL.h>
 
 namespace skyscrub::sdl {
@@ -15,7 +16,19 @@ void StopGuardingWindow();
 // a signal handler may: the game's recording uses it to write out what it holds.
 void SetCrashWriter(void (*lastWords)(int signal));
 
-// True once SIGINT or SIGTERM has arrived.
+// True once a stop has been requested.
 bool StopRequested();
+
+// Held while a message box is open. The box runs a loop of its own (SDL's; on X11 in a helper
+// process SDL forks), which would keep a stop request waiting until the player answers: while
+// this is held, a stop closes the box at once, as if it were closed without a choice. The box
+// never outlives the game.
+class OpenMessageBox {
+ public:
+  OpenMessageBox();
+  ~OpenMessageBox();
+  OpenMessageBox(const OpenMessageBox&) = delete;
+  OpenMessageBox& operator=(const OpenMessageBox&) = delete;
+};
 
 }  // namespace skyscrub::sdl

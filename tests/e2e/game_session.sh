@@ -12,14 +12,39 @@ SESSION_DIR=$(mktemp -d)
 XVFB_PID=""
 WM_PID=""
 GAME_PID=""
+OTHER_PIDS=()  # anything else a test starts in the background, ended with the session
 
+# Ends whatever the session started, however the test ends: passed, failed at a step, or
+# stopped by a signal.
 end_session() {
   if [[ -n $GAME_PID ]]; then kill -KILL "$GAME_PID" 2>/dev/null || true; fi
-  if [[ -n $WM_PID ]]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
-  if [[ -n $XVFB_PID ]]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  local pid
+  for pid in "${OTHER_PIDS[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
+  end_x_server
   rm -rf "$SESSION_DIR"
 }
 trap end_session EXIT
+# A signal ends the script through its exit, so the clean-up runs then too.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# The background process $1 is ended with the session, or before by stop_tracked.
+track() { OTHER_PIDS+=("$1"); }
+
+# Forgets the tracked process $1, which the test has waited for: its number may be reused.
+untrack() {
+  local kept=() pid
+  for pid in "${OTHER_PIDS[@]}"; do [[ $pid == "$1" ]] || kept+=("$pid"); done
+  OTHER_PIDS=("${kept[@]}")
+}
+
+# Ends the tracked process $1 now (if it has not ended already) and forgets it.
+stop_tracked() {
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+  untrack "$1"
+}
 
 fail() {
   echo "FAIL: $*" >&2
@@ -35,10 +60,14 @@ need_tools() {
 
 # An X server of its own on a free display number, with one screen mode: $1, by default
 # 800x600 like the game's canvas. It does not reset when its last client leaves: during a reset
-# it refuses connections, and a program started at that moment could not open the display.
+# it drops the connections it is setting up, which the programs then try again. With
+# $2 = "resets" it does, as a server does that no display manager keeps busy.
 start_x_server() {
   need_tools Xvfb
-  Xvfb -displayfd 3 -noreset -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
+  local keep=(-noreset)
+  if [[ ${2:-} == resets ]]; then keep=(); fi
+  rm -f "$SESSION_DIR/display"  # a server started before wrote its number there
+  Xvfb -displayfd 3 "${keep[@]}" -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$SESSION_DIR/display" >/dev/null 2>&1 &
   XVFB_PID=$!
   local tries
   for tries in $(seq 100); do
@@ -47,6 +76,13 @@ start_x_server() {
   done
   [[ -s $SESSION_DIR/display ]] || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$SESSION_DIR/display")"
+}
+
+# Ends the X server and its window manager, if started; another may be started then.
+end_x_server() {
+  if [[ -n $WM_PID ]]; then kill "$WM_PID" 2>/dev/null || true; wait "$WM_PID" 2>/dev/null || true; fi
+  if [[ -n $XVFB_PID ]]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  WM_PID="" XVFB_PID=""
 }
 
 # A window manager on the X server (Openbox): decorations, the focus, full screen on request.

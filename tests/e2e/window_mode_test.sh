@@ -53,6 +53,7 @@ readonly PAUSE_BOX=$(box 385 133 208 234)
 [[ $(count_colour playing "$PAUSE_BOX" 000000) -lt 1000 ]] || fail "the game is paused before the focus went"
 xmessage -geometry +10+10 "another window" &
 other=$!
+track "$other"
 for tries in $(seq 50); do
   other_window=$(xdotool search --onlyvisible --name '^xmessage$' | head -n1) && [[ -n $other_window ]] && break
   sleep 0.1
@@ -62,7 +63,7 @@ xdotool windowactivate --sync "$other_window"
 screenshot focus_lost
 black=$(count_colour focus_lost "$PAUSE_BOX" 000000)
 [[ $black -gt 100000 ]] || fail "the game did not pause when the window lost the focus ($black black pixels)"
-kill "$other"
+stop_tracked "$other"
 xdotool windowactivate --sync "$window"
 xdotool mousemove $(at 100 300)
 hold_key space

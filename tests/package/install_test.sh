@@ -71,18 +71,21 @@ save_with_editor() {
   local program=$1 outcome=$2 pid window
   "$program" >"$SESSION_DIR/editor.log" 2>&1 &
   pid=$!
+  track "$pid"
   wait_for has_window "Skyscrub Options" || fail "$program: no dialog: $(cat "$SESSION_DIR/editor.log")"
   window=$(xdotool search --onlyvisible --name '^Skyscrub Options$' | head -n1)
   expect_class "$window" "$EDITOR_CLASS" "$program"
   xdotool mousemove --window "$window" 208 186 click 1  # the Save button's place in the dialog
   if [[ $outcome == saved ]]; then
     timeout 10 tail --pid="$pid" -f /dev/null || fail "$program: the dialog did not close after saving"
-    wait "$pid" || fail "$program: ended with status $?"
+    local status=0
+    wait "$pid" || status=$?
+    untrack "$pid"
+    [[ $status -eq 0 ]] || fail "$program: ended with status $status"
   else
     wait_for has_window "$outcome" || fail "$program: no \"$outcome\" message"
     kill -0 "$pid" 2>/dev/null || fail "$program: ended after \"$outcome\""
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    stop_tracked "$pid"
   fi
 }
 

@@ -16,6 +16,10 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# A signal ends the script through its exit, so the clean-up runs then too.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 fail() {
   echo "FAIL: $*" >&2

@@ -1,3 +1,4 @@
+// The dialog border on X11, asked of the window manager through a window property.
 #include "setup/dialog_border.h"
 
 #include <FL/Fl_Window.H>
