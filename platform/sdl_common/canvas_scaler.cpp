@@ -1,20 +1,56 @@
 #include "platform/sdl_common/canvas_scaler.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 namespace skyscrub::sdl {
 
 namespace {
 
-// One row: window pixels take the canvas pixels their columns show. Pixels are moved as
-// `Bytes`-byte blocks, so every pixel format of 1 to 4 bytes takes the same path.
-template <int Bytes>
-void CopyRow(const std::uint8_t* from, std::uint8_t* to, const int* columns, int count) {
-  for (int i = 0; i < count; ++i) std::memcpy(to + i * Bytes, from + columns[i] * Bytes, Bytes);
+constexpr int kWhole = 256;  // a whole pixel's share
+
+// What window pixel `p` (from the area's edge) shows when `canvas` pixels take `window` pixels.
+// Enlarged, the pixel covers [p, p + 1) * canvas / window of the canvas: one canvas pixel, or the
+// end of one and the start of the next. Shrunk, it shows the one canvas pixel under its start.
+CanvasScaler::Tap TapFor(int p, int canvas, int window) {
+  const std::int64_t start = static_cast<std::int64_t>(p) * canvas;  // in 1/window canvas pixels
+  const std::int64_t end = start + canvas;
+  const int first = static_cast<int>(start / window);
+  if (window < canvas) return {first, 0};
+  const std::int64_t edge = static_cast<std::int64_t>(first + 1) * window;
+  if (end <= edge || first + 1 >= canvas) return {first, 0};
+  const auto next = static_cast<std::uint16_t>(((end - edge) * kWhole + canvas / 2) / canvas);
+  if (next >= kWhole) return {first + 1, 0};
+  return {first, next};
 }
 
-using RowCopy = void (*)(const std::uint8_t*, std::uint8_t*, const int*, int);
+// Mixes `count` pixels of `bytes` bytes: `a` takes the share 256 - `share`, `b` the rest. Every
+// byte of a 3- or 4-byte pixel is a colour channel of its own; a pixel of 1 or 2 bytes packs
+// its channels, so it takes the pixel with the larger share instead.
+void Mix(const std::uint8_t* a, const std::uint8_t* b, std::uint16_t share, std::uint8_t* to, int bytes, int count) {
+  if (bytes < 3) {
+    std::memcpy(to, share < kWhole / 2 ? a : b, static_cast<std::size_t>(bytes) * static_cast<std::size_t>(count));
+    return;
+  }
+  const int n = bytes * count;
+  for (int i = 0; i < n; ++i) to[i] = static_cast<std::uint8_t>((a[i] * (kWhole - share) + b[i] * share + kWhole / 2) >> 8);
+}
+
+// One row of window pixels from the canvas row `from`, each as its column's tap says. Pixels are
+// moved as `Bytes`-byte blocks, so every pixel format of 1 to 4 bytes takes the same path.
+template <int Bytes>
+void CopyRow(const std::uint8_t* from, std::uint8_t* to, const CanvasScaler::Tap* columns, int count) {
+  for (int i = 0; i < count; ++i) {
+    const std::uint8_t* pixel = from + columns[i].first * Bytes;
+    if (columns[i].next == 0) {
+      std::memcpy(to + i * Bytes, pixel, Bytes);
+    } else {
+      Mix(pixel, pixel + Bytes, columns[i].next, to + i * Bytes, Bytes, 1);
+    }
+  }
+}
+
+using RowCopy = void (*)(const std::uint8_t*, std::uint8_t*, const CanvasScaler::Tap*, int);
 
 RowCopy RowCopyFor(int bytesPerPixel) {
   switch (bytesPerPixel) {
@@ -29,8 +65,21 @@ RowCopy RowCopyFor(int bytesPerPixel) {
 
 CanvasScaler::CanvasScaler(CanvasView view) : view_(view) {
   const SDL_Rect area = view_.Area();
-  for (int x = 0; x < area.w; ++x) columns_.push_back(view_.CanvasColumn(area.x + x));
-  for (int y = 0; y < area.h; ++y) rows_.push_back(view_.CanvasRow(area.y + y));
+  for (int x = 0; x < area.w; ++x) columns_.push_back(TapFor(x, kCanvasWidth, area.w));
+  for (int y = 0; y < area.h; ++y) rows_.push_back(TapFor(y, kCanvasHeight, area.h));
+}
+
+SDL_Rect CanvasScaler::WindowRect(SDL_Rect rect) const {
+  // The pixels the view maps to the rectangle, and the one before it on each axis that may
+  // straddle its first edge; the one straddling its far edge is among the mapped ones.
+  SDL_Rect shown = view_.ToWindow(rect);
+  const SDL_Rect area = view_.Area();
+  const int left = std::max(shown.x - 1, area.x), top = std::max(shown.y - 1, area.y);
+  shown.w += shown.x - left;
+  shown.h += shown.y - top;
+  shown.x = left;
+  shown.y = top;
+  return shown;
 }
 
 void CanvasScaler::Copy(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect rect) const {
@@ -41,16 +90,24 @@ void CanvasScaler::Copy(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect
   const RowCopy copyRow = RowCopyFor(bytes);
   const auto* source = static_cast<const std::uint8_t*>(canvas.pixels);
   auto* target = static_cast<std::uint8_t*>(window.pixels);
-  const int* columns = columns_.data() + (inside.x - area.x);
+  const Tap* columns = columns_.data() + (inside.x - area.x);
   const std::size_t rowBytes = static_cast<std::size_t>(inside.w) * static_cast<std::size_t>(bytes);
+  line_.resize(static_cast<std::size_t>(canvas.w) * static_cast<std::size_t>(bytes));
   for (int y = inside.y; y < inside.y + inside.h; ++y) {
-    const int row = rows_[static_cast<std::size_t>(y - area.y)];
+    const Tap row = rows_[static_cast<std::size_t>(y - area.y)];
     std::uint8_t* to = target + static_cast<std::ptrdiff_t>(y) * window.pitch + static_cast<std::ptrdiff_t>(inside.x) * bytes;
     if (y > inside.y && rows_[static_cast<std::size_t>(y - 1 - area.y)] == row) {
-      std::memcpy(to, to - window.pitch, rowBytes);  // the same canvas row as the row above
-    } else {
-      copyRow(source + static_cast<std::ptrdiff_t>(row) * canvas.pitch, to, columns, inside.w);
+      std::memcpy(to, to - window.pitch, rowBytes);  // shows the same as the row above
+      continue;
     }
+    const std::uint8_t* from = source + static_cast<std::ptrdiff_t>(row.first) * canvas.pitch;
+    if (row.next != 0) {  // the row straddles two canvas rows: mix the columns it shows
+      const int first = columns[0].first, last = std::min(columns[inside.w - 1].first + 1, canvas.w - 1);
+      const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(first) * bytes;
+      Mix(from + offset, from + canvas.pitch + offset, row.next, line_.data() + offset, bytes, last - first + 1);
+      from = line_.data();
+    }
+    copyRow(from, to, columns, inside.w);
   }
 }
 
