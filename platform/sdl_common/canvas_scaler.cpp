@@ -24,40 +24,60 @@ CanvasScaler::Tap TapFor(int p, int canvas, int window) {
   return {first, next};
 }
 
-// Mixes `count` pixels of `bytes` bytes: `a` takes the share 256 - `share`, `b` the rest. Every
-// byte of a 3- or 4-byte pixel is a colour channel of its own; a pixel of 1 or 2 bytes packs
-// its channels, so it takes the pixel with the larger share instead.
-void Mix(const std::uint8_t* a, const std::uint8_t* b, std::uint16_t share, std::uint8_t* to, int bytes, int count) {
-  if (bytes < 3) {
-    std::memcpy(to, share < kWhole / 2 ? a : b, static_cast<std::size_t>(bytes) * static_cast<std::size_t>(count));
-    return;
-  }
-  const int n = bytes * count;
-  for (int i = 0; i < n; ++i) to[i] = static_cast<std::uint8_t>((a[i] * (kWhole - share) + b[i] * share + kWhole / 2) >> 8);
-}
-
-// One row of window pixels from the canvas row `from`, each as its column's tap says. Pixels are
-// moved as `Bytes`-byte blocks, so every pixel format of 1 to 4 bytes takes the same path.
+// Mixes two pixels of `Bytes` bytes: `a` takes the share 256 - `share`, `b` the rest, rounded.
+// Every byte of a 3- or 4-byte pixel is a colour channel of its own (a 4-byte pixel mixes two
+// channels at a time in 16-bit lanes); a pixel of 1 or 2 bytes packs its channels, so it takes
+// the pixel with the larger share instead.
 template <int Bytes>
-void CopyRow(const std::uint8_t* from, std::uint8_t* to, const CanvasScaler::Tap* columns, int count) {
-  for (int i = 0; i < count; ++i) {
-    const std::uint8_t* pixel = from + columns[i].first * Bytes;
-    if (columns[i].next == 0) {
-      std::memcpy(to + i * Bytes, pixel, Bytes);
-    } else {
-      Mix(pixel, pixel + Bytes, columns[i].next, to + i * Bytes, Bytes, 1);
-    }
+void Mix(const std::uint8_t* a, const std::uint8_t* b, std::uint32_t share, std::uint8_t* to) {
+  if constexpr (Bytes == 4) {
+    std::uint32_t p = 0, q = 0;
+    std::memcpy(&p, a, 4);
+    std::memcpy(&q, b, 4);
+    constexpr std::uint32_t kLanes = 0x00FF00FF, kHalf = 0x00800080;
+    const std::uint32_t keep = kWhole - share;
+    const std::uint32_t even = (((p & kLanes) * keep + (q & kLanes) * share + kHalf) >> 8) & kLanes;
+    const std::uint32_t odd = (((p >> 8) & kLanes) * keep + ((q >> 8) & kLanes) * share + kHalf) & ~kLanes;
+    const std::uint32_t mixed = even | odd;
+    std::memcpy(to, &mixed, 4);
+  } else if constexpr (Bytes == 3) {
+    for (int i = 0; i < 3; ++i) to[i] = static_cast<std::uint8_t>((a[i] * (kWhole - share) + b[i] * share + kWhole / 2) >> 8);
+  } else {
+    std::memcpy(to, share < kWhole / 2 ? a : b, Bytes);
   }
 }
 
-using RowCopy = void (*)(const std::uint8_t*, std::uint8_t*, const CanvasScaler::Tap*, int);
-
-RowCopy RowCopyFor(int bytesPerPixel) {
-  switch (bytesPerPixel) {
-    case 1: return CopyRow<1>;
-    case 2: return CopyRow<2>;
-    case 3: return CopyRow<3>;
-    default: return CopyRow<4>;
+// The window pixels of `inside` (within the area `area`) from `canvas`, each row and column as
+// its tap says; `line` holds a canvas row mixed from two. Pixels are moved as `Bytes`-byte
+// blocks, so every pixel format of 1 to 4 bytes takes the same path.
+template <int Bytes>
+void CopyArea(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect area, SDL_Rect inside,
+              const CanvasScaler::Tap* rows, const CanvasScaler::Tap* columns, std::uint8_t* line) {
+  const auto* source = static_cast<const std::uint8_t*>(canvas.pixels);
+  auto* target = static_cast<std::uint8_t*>(window.pixels);
+  const std::size_t rowBytes = static_cast<std::size_t>(inside.w) * Bytes;
+  // The canvas columns the copied window columns take pixels from.
+  const int first = columns[0].first, last = std::min(columns[inside.w - 1].first + 1, canvas.w - 1);
+  for (int y = inside.y; y < inside.y + inside.h; ++y) {
+    const CanvasScaler::Tap row = rows[y - area.y];
+    std::uint8_t* to = target + static_cast<std::ptrdiff_t>(y) * window.pitch + static_cast<std::ptrdiff_t>(inside.x) * Bytes;
+    if (y > inside.y && rows[y - 1 - area.y] == row) {
+      std::memcpy(to, to - window.pitch, rowBytes);  // shows the same as the row above
+      continue;
+    }
+    const std::uint8_t* from = source + static_cast<std::ptrdiff_t>(row.first) * canvas.pitch;
+    if (row.next != 0) {  // the row straddles two canvas rows: mix the columns it takes
+      for (int c = first; c <= last; ++c) Mix<Bytes>(from + c * Bytes, from + canvas.pitch + c * Bytes, row.next, line + c * Bytes);
+      from = line;
+    }
+    for (int i = 0; i < inside.w; ++i) {
+      const std::uint8_t* pixel = from + columns[i].first * Bytes;
+      if (columns[i].next == 0) {
+        std::memcpy(to + i * Bytes, pixel, Bytes);
+      } else {
+        Mix<Bytes>(pixel, pixel + Bytes, columns[i].next, to + i * Bytes);
+      }
+    }
   }
 }
 
@@ -86,28 +106,13 @@ void CanvasScaler::Copy(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect
   const SDL_Rect area = view_.Area();
   SDL_Rect inside{};
   if (!SDL_IntersectRect(&rect, &area, &inside)) return;
-  const int bytes = window.format->BytesPerPixel;
-  const RowCopy copyRow = RowCopyFor(bytes);
-  const auto* source = static_cast<const std::uint8_t*>(canvas.pixels);
-  auto* target = static_cast<std::uint8_t*>(window.pixels);
+  line_.resize(static_cast<std::size_t>(canvas.w) * 4);
   const Tap* columns = columns_.data() + (inside.x - area.x);
-  const std::size_t rowBytes = static_cast<std::size_t>(inside.w) * static_cast<std::size_t>(bytes);
-  line_.resize(static_cast<std::size_t>(canvas.w) * static_cast<std::size_t>(bytes));
-  for (int y = inside.y; y < inside.y + inside.h; ++y) {
-    const Tap row = rows_[static_cast<std::size_t>(y - area.y)];
-    std::uint8_t* to = target + static_cast<std::ptrdiff_t>(y) * window.pitch + static_cast<std::ptrdiff_t>(inside.x) * bytes;
-    if (y > inside.y && rows_[static_cast<std::size_t>(y - 1 - area.y)] == row) {
-      std::memcpy(to, to - window.pitch, rowBytes);  // shows the same as the row above
-      continue;
-    }
-    const std::uint8_t* from = source + static_cast<std::ptrdiff_t>(row.first) * canvas.pitch;
-    if (row.next != 0) {  // the row straddles two canvas rows: mix the columns it shows
-      const int first = columns[0].first, last = std::min(columns[inside.w - 1].first + 1, canvas.w - 1);
-      const std::ptrdiff_t offset = static_cast<std::ptrdiff_t>(first) * bytes;
-      Mix(from + offset, from + canvas.pitch + offset, row.next, line_.data() + offset, bytes, last - first + 1);
-      from = line_.data();
-    }
-    copyRow(from, to, columns, inside.w);
+  switch (window.format->BytesPerPixel) {
+    case 1: return CopyArea<1>(canvas, window, area, inside, rows_.data(), columns, line_.data());
+    case 2: return CopyArea<2>(canvas, window, area, inside, rows_.data(), columns, line_.data());
+    case 3: return CopyArea<3>(canvas, window, area, inside, rows_.data(), columns, line_.data());
+    default: return CopyArea<4>(canvas, window, area, inside, rows_.data(), columns, line_.data());
   }
 }
 
