@@ -21,6 +21,7 @@
 #include "platform/sdl_common/art_textures.h"
 #include "platform/sdl_common/early_decoding.h"
 #include "platform/sdl_common/sdl_handles.h"
+#include "settings/program_names.h"
 #include "skyscrub/version.h"
 #include "tools/trace/demo_recorder.h"
 
@@ -146,7 +147,11 @@ int main(int argc, char** argv) {
   const CommandLine line = ReadCommandLine(argc, argv);
   switch (line.action) {
     case CommandLine::Action::Help:
-      std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
+    {
+      const settings::ProgramNames names = settings::ProgramNamesIn(settings::RunningProgramLayout());
+      const std::string usage = Usage(settings::InvokedAs(argv[0], names.game), names.editor);
+      std::fwrite(usage.data(), 1, usage.size(), stdout);
+    }
       return 0;
     case CommandLine::Action::Version:
       std::printf("Skyscrub %s\n", kVersion);
