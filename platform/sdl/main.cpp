@@ -67,7 +67,11 @@ void WriteRecordingOnCrash(int signal) {
 
 int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan& plan) {
   KeepWindowPixelsShared();
-  const WindowHandle window(SDL_CreateWindow("", plan.rect.x, plan.rect.y, plan.rect.w, plan.rect.h, plan.flags));
+  // A full screen opens as large as the display: without a window manager to make it fill the
+  // display, the window stays as large as it opened.
+  SDL_Rect opening = plan.rect;
+  if ((plan.flags & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP) SDL_GetDisplayBounds(0, &opening);
+  const WindowHandle window(SDL_CreateWindow("", opening.x, opening.y, opening.w, opening.h, plan.flags));
   if (!window) {
     std::fprintf(stderr, "Skyscrub: cannot open a window: %s\n", SDL_GetError());
     return 1;
