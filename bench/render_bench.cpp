@@ -113,7 +113,7 @@ Frame Scaled(int width, int height, bool whole) {
       changed = sdl::DrawChanges(scene, *damage, game);
     }
     SDL_RenderFlush(target.renderer.get());
-    for (const SDL_Rect& rect : changed) scaler->Copy(*target.surface, **window, scaler->view().ToWindow(rect));
+    for (const SDL_Rect& rect : changed) scaler->Copy(*target.surface, **window, scaler->WindowRect(rect));
   };
 }
 
@@ -130,6 +130,10 @@ BENCHMARK(BusyChanges)->Name("Busy/changes")->UseManualTime()->Unit(benchmark::k
 BENCHMARK_CAPTURE(TitleScaled, FullScreen, 1920, 1080)->Name("Title/whole scaled to 1920x1080 full screen")
     ->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BusyScaled, FullScreen, 1920, 1080)->Name("Busy/changes scaled to 1920x1080 full screen")
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TitleScaled, FullScreen4K, 3840, 2160)->Name("Title/whole scaled to 3840x2160 full screen")
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BusyScaled, FullScreen4K, 3840, 2160)->Name("Busy/changes scaled to 3840x2160 full screen")
     ->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(TitleScaled, Window, 1600, 1200)->Name("Title/whole scaled to a 1600x1200 window")
     ->UseManualTime()->Unit(benchmark::kMillisecond);

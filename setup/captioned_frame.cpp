@@ -38,12 +38,16 @@ void CaptionedFrame::draw() {
   const int captionWidth = label() ? static_cast<int>(fl_width(label())) : 0;
   const int borderTop = y() + captionHeight / 2;
 
-  fl_rectf(x(), y(), w(), h(), color());
-  DrawBorder(x(), borderTop, w(), h() - (borderTop - y()));
-  if (captionWidth > 0) {
-    fl_color(color());
-    fl_rectf(x() + kCaptionIndent - kCaptionMargin, y(), captionWidth + 2 * kCaptionMargin, captionHeight);
-    draw_label(x() + kCaptionIndent, y(), captionWidth, captionHeight, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+  // A child that only changed (the speed field as a key is typed) redraws itself alone: painting
+  // the frame's ground then would wipe what the child does not draw again, its border.
+  if ((damage() & ~FL_DAMAGE_CHILD) != 0) {
+    fl_rectf(x(), y(), w(), h(), color());
+    DrawBorder(x(), borderTop, w(), h() - (borderTop - y()));
+    if (captionWidth > 0) {
+      fl_color(color());
+      fl_rectf(x() + kCaptionIndent - kCaptionMargin, y(), captionWidth + 2 * kCaptionMargin, captionHeight);
+      draw_label(x() + kCaptionIndent, y(), captionWidth, captionHeight, FL_ALIGN_LEFT | FL_ALIGN_INSIDE);
+    }
   }
   draw_children();
 }

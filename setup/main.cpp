@@ -5,8 +5,10 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "settings/game_layout.h"
+#include "settings/program_names.h"
 #include "setup/dialog_look.h"
 #include "setup/display_opening.h"
 #include "setup/fltk_message_boxes.h"
@@ -15,8 +17,10 @@
 
 namespace {
 
-constexpr const char* kUsage = R"(Usage: SkyscrubSetup [OPTION]...
-SkyscrubSetup: the "Skyscrub Options" dialog, which sets Skyscrub's game speed and turns its
+// What --help prints, naming the dialog `self` and the game `game`.
+std::string Usage(std::string_view self, std::string_view game) {
+  std::string text = R"(Usage: SELF [OPTION]...
+SELF: the "Skyscrub Options" dialog, which sets GAME's game speed and turns its
 sound effects and music on or off.
 
   --help          show this help and end
@@ -24,6 +28,10 @@ sound effects and music on or off.
 
 Exit status: 0 when the dialog closes, 2 for a bad command line.
 )";
+  for (std::size_t at = text.find("SELF"); at != std::string::npos; at = text.find("SELF")) text.replace(at, 4, self);
+  text.replace(text.find("GAME"), 4, game);
+  return text;
+}
 
 // Answers --help and --version (the help when both are asked) and refuses anything else on
 // the command line: the exit status when the program is to end here, nothing when the dialog
@@ -40,7 +48,11 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
       return 2;
     }
   }
-  if (help) std::fputs(kUsage, stdout);
+  if (help) {
+    const skyscrub::settings::ProgramNames names =
+        skyscrub::settings::ProgramNamesIn(skyscrub::settings::RunningProgramLayout());
+    std::fputs(Usage(skyscrub::settings::InvokedAs(argv[0], names.editor), names.game).c_str(), stdout);
+  }
   if (!help && version) std::printf("SkyscrubSetup %s\n", skyscrub::kVersion);
   if (help || version) return 0;
   return std::nullopt;

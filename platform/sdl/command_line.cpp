@@ -4,17 +4,19 @@
 
 namespace skyscrub::sdl {
 
-const std::string_view kUsage = R"(Usage: Skyscrub [OPTION]...
+std::string Usage(std::string_view self, std::string_view editor) {
+  std::string text = R"(Usage: SELF [OPTION]...
 Skyscrub: shoot the CO2 and CH4 molecules, protect the ozone layer, keep the Earth cool.
 
 With no option the game switches the display to 800 x 600 and sits in front of every window.
   --window[=N]    play in a window of your own instead, the 800 x 600 picture scaled N times
                   (by default the largest whole N that fits the desktop); the display is left
                   as it is, and a game pauses when the window loses the focus
+  --window=max    the same in the largest window that fits the desktop, at any scale
   --fullscreen    fill the display at its own resolution, the picture scaled with its shape
                   kept; F11 or Alt+Enter switches between the window and the full screen
-  --record FILE   play and write the game to FILE as it goes, as a trace script that
-                  skyscrub-trace FILE replays exactly (attach it to a bug report)
+  --record FILE   play and write the game to FILE as it goes, as a recording that replays
+                  exactly (attach it to a bug report)
   --help          show this help and end
   --version       show the version and end
 
@@ -22,10 +24,14 @@ Keys: Left and Right steer, Up fires the engine, Z shoots, P pauses, Space resum
 leaves the end screens, Escape quits. A gamepad plays too: d-pad or left stick to steer
 and thrust, A (cross) or the right trigger to shoot, Start to pause, A or Start to resume,
 to take "Play" and "Start" and to leave the end screens, Back to quit from the title.
-The settings are made with SkyscrubSetup.
+The settings are made with EDITOR.
 Exit status: 0 when the game ends, 1 when no display or window can be opened,
 2 for a bad command line or a window larger than any display.
 )";
+  text.replace(text.find("SELF"), 4, self);
+  text.replace(text.find("EDITOR"), 6, editor);
+  return text;
+}
 
 namespace {
 
@@ -90,8 +96,12 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
       if (!present(Presentation::Window)) return refuse(oneMode);
       if (arg == "--window") continue;
       const std::string_view scale = *AttachedValue(arg, "--window");
+      if (scale == "max") {
+        line.options.windowScale = kLargestWindow;
+        continue;
+      }
       const std::optional<std::int32_t> value = ScaleOf(scale);
-      if (!value) return refuse("--window=N needs a whole number N of at least 1, not '" + std::string(scale) + "'");
+      if (!value) return refuse("--window=N needs a whole number N of at least 1 or max, not '" + std::string(scale) + "'");
       line.options.windowScale = *value;
     } else if (Names(arg, "--fullscreen")) {
       if (arg != "--fullscreen") return refuse("--fullscreen takes no value");

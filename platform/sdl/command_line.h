@@ -19,10 +19,13 @@ enum class Presentation : std::uint8_t {
 // kept, and the window left where and as large as the player has it.
 constexpr bool Scaled(Presentation presentation) { return presentation != Presentation::Specified; }
 
+inline constexpr std::int32_t kLargestWindow = -1;
+
 struct Options {
   std::optional<std::string> record;  // write the game as a trace script to this file
   Presentation presentation = Presentation::Specified;
-  // The window's size in whole multiples of the canvas; 0 for the largest that fits the desktop.
+  // The window's size in whole multiples of the canvas; 0 for the largest that fits the desktop,
+  // kLargestWindow for the largest of the canvas's shape that fits, at any scale.
   std::int32_t windowScale = 0;
 };
 
@@ -35,7 +38,7 @@ struct CommandLine {
 
 CommandLine ReadCommandLine(int argc, const char* const* argv);
 
-// What --help prints.
-extern const std::string_view kUsage;
+// What --help prints, naming the game `self` and the options dialog `editor`.
+std::string Usage(std::string_view self, std::string_view editor);
 
 }  // namespace skyscrub::sdl

@@ -1,5 +1,7 @@
 #include "platform/sdl/full_screen_switch.h"
 
+#include <algorithm>
+
 namespace skyscrub::sdl {
 
 bool FullScreenSwitch::Asks(const SDL_KeyboardEvent& key) {
@@ -19,6 +21,13 @@ void FullScreenSwitch::Toggle() {
   }
   SDL_GetWindowPosition(window_, &windowed_.x, &windowed_.y);
   SDL_GetWindowSize(window_, &windowed_.w, &windowed_.h);
+  // Without a window manager nobody makes the window fill the display: it is made as large as
+  // the display first.
+  SDL_Rect display{};
+  if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &display) == 0) {
+    SDL_SetWindowPosition(window_, display.x, display.y);
+    SDL_SetWindowSize(window_, display.w, display.h);
+  }
   SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 

@@ -22,6 +22,7 @@
 #include "platform/sdl_common/art_textures.h"
 #include "platform/sdl_common/early_decoding.h"
 #include "platform/sdl_common/sdl_handles.h"
+#include "settings/program_names.h"
 #include "skyscrub/version.h"
 #include "tools/trace/demo_recorder.h"
 
@@ -67,7 +68,11 @@ void WriteRecordingOnCrash(int signal) {
 
 int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan& plan) {
   KeepWindowPixelsShared();
-  const WindowHandle window(SDL_CreateWindow("", plan.rect.x, plan.rect.y, plan.rect.w, plan.rect.h, plan.flags));
+  // A full screen opens as large as the display: without a window manager to make it fill the
+  // display, the window stays as large as it opened.
+  SDL_Rect opening = plan.rect;
+  if ((plan.flags & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP) SDL_GetDisplayBounds(0, &opening);
+  const WindowHandle window(SDL_CreateWindow("", opening.x, opening.y, opening.w, opening.h, plan.flags));
   if (!window) {
     std::fprintf(stderr, "Skyscrub: cannot open a window: %s\n", SDL_GetError());
     return 1;
@@ -149,7 +154,11 @@ int main(int argc, char** argv) {
   const CommandLine line = ReadCommandLine(argc, argv);
   switch (line.action) {
     case CommandLine::Action::Help:
-      std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
+    {
+      const settings::ProgramNames names = settings::ProgramNamesIn(settings::RunningProgramLayout());
+      const std::string usage = Usage(settings::InvokedAs(argv[0], names.game), names.editor);
+      std::fwrite(usage.data(), 1, usage.size(), stdout);
+    }
       return 0;
     case CommandLine::Action::Version:
       std::printf("Skyscrub %s\n", kVersion);

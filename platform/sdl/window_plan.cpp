@@ -34,6 +34,11 @@ WindowPlan PlanWindow(const Options& options, const std::vector<SDL_Rect>& usabl
       break;
   }
   if (options.windowScale == 0) return {kScaled, CentredOn(0, LargestScaleIn(primary)), {}};
+  if (options.windowScale == kLargestWindow) {
+    const SDL_Rect fitted = CanvasView(primary.w, primary.h).Area();
+    const int centred = static_cast<int>(SDL_WINDOWPOS_CENTERED_DISPLAY(0));
+    return {kScaled, {centred, centred, std::max(fitted.w, 1), std::max(fitted.h, 1)}, {}};
+  }
   for (std::size_t display = 0; display < usable.size(); ++display) {
     if (Fits(options.windowScale, usable[display])) {
       return {kScaled, CentredOn(static_cast<int>(display), options.windowScale), {}};

@@ -1,27 +1,83 @@
 #include "platform/sdl_common/canvas_scaler.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 namespace skyscrub::sdl {
 
 namespace {
 
-// One row: window pixels take the canvas pixels their columns show. Pixels are moved as
-// `Bytes`-byte blocks, so every pixel format of 1 to 4 bytes takes the same path.
-template <int Bytes>
-void CopyRow(const std::uint8_t* from, std::uint8_t* to, const int* columns, int count) {
-  for (int i = 0; i < count; ++i) std::memcpy(to + i * Bytes, from + columns[i] * Bytes, Bytes);
+constexpr int kWhole = 256;  // a whole pixel's share
+
+// What window pixel `p` (from the area's edge) shows when `canvas` pixels take `window` pixels.
+// Enlarged, the pixel covers [p, p + 1) * canvas / window of the canvas: one canvas pixel, or the
+// end of one and the start of the next. Shrunk, it shows the one canvas pixel under its start.
+CanvasScaler::Tap TapFor(int p, int canvas, int window) {
+  const std::int64_t start = static_cast<std::int64_t>(p) * canvas;  // in 1/window canvas pixels
+  const std::int64_t end = start + canvas;
+  const int first = static_cast<int>(start / window);
+  if (window < canvas) return {first, 0};
+  const std::int64_t edge = static_cast<std::int64_t>(first + 1) * window;
+  if (end <= edge || first + 1 >= canvas) return {first, 0};
+  const auto next = static_cast<std::uint16_t>(((end - edge) * kWhole + canvas / 2) / canvas);
+  if (next >= kWhole) return {first + 1, 0};
+  return {first, next};
 }
 
-using RowCopy = void (*)(const std::uint8_t*, std::uint8_t*, const int*, int);
+// Mixes two pixels of `Bytes` bytes: `a` takes the share 256 - `share`, `b` the rest, rounded.
+// Every byte of a 3- or 4-byte pixel is a colour channel of its own (a 4-byte pixel mixes two
+// channels at a time in 16-bit lanes); a pixel of 1 or 2 bytes packs its channels, so it takes
+// the pixel with the larger share instead.
+template <int Bytes>
+void Mix(const std::uint8_t* a, const std::uint8_t* b, std::uint32_t share, std::uint8_t* to) {
+  if constexpr (Bytes == 4) {
+    std::uint32_t p = 0, q = 0;
+    std::memcpy(&p, a, 4);
+    std::memcpy(&q, b, 4);
+    constexpr std::uint32_t kLanes = 0x00FF00FF, kHalf = 0x00800080;
+    const std::uint32_t keep = kWhole - share;
+    const std::uint32_t even = (((p & kLanes) * keep + (q & kLanes) * share + kHalf) >> 8) & kLanes;
+    const std::uint32_t odd = (((p >> 8) & kLanes) * keep + ((q >> 8) & kLanes) * share + kHalf) & ~kLanes;
+    const std::uint32_t mixed = even | odd;
+    std::memcpy(to, &mixed, 4);
+  } else if constexpr (Bytes == 3) {
+    for (int i = 0; i < 3; ++i) to[i] = static_cast<std::uint8_t>((a[i] * (kWhole - share) + b[i] * share + kWhole / 2) >> 8);
+  } else {
+    std::memcpy(to, share < kWhole / 2 ? a : b, Bytes);
+  }
+}
 
-RowCopy RowCopyFor(int bytesPerPixel) {
-  switch (bytesPerPixel) {
-    case 1: return CopyRow<1>;
-    case 2: return CopyRow<2>;
-    case 3: return CopyRow<3>;
-    default: return CopyRow<4>;
+// The window pixels of `inside` (within the area `area`) from `canvas`, each row and column as
+// its tap says; `line` holds a canvas row mixed from two. Pixels are moved as `Bytes`-byte
+// blocks, so every pixel format of 1 to 4 bytes takes the same path.
+template <int Bytes>
+void CopyArea(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect area, SDL_Rect inside,
+              const CanvasScaler::Tap* rows, const CanvasScaler::Tap* columns, std::uint8_t* line) {
+  const auto* source = static_cast<const std::uint8_t*>(canvas.pixels);
+  auto* target = static_cast<std::uint8_t*>(window.pixels);
+  const std::size_t rowBytes = static_cast<std::size_t>(inside.w) * Bytes;
+  // The canvas columns the copied window columns take pixels from.
+  const int first = columns[0].first, last = std::min(columns[inside.w - 1].first + 1, canvas.w - 1);
+  for (int y = inside.y; y < inside.y + inside.h; ++y) {
+    const CanvasScaler::Tap row = rows[y - area.y];
+    std::uint8_t* to = target + static_cast<std::ptrdiff_t>(y) * window.pitch + static_cast<std::ptrdiff_t>(inside.x) * Bytes;
+    if (y > inside.y && rows[y - 1 - area.y] == row) {
+      std::memcpy(to, to - window.pitch, rowBytes);  // shows the same as the row above
+      continue;
+    }
+    const std::uint8_t* from = source + static_cast<std::ptrdiff_t>(row.first) * canvas.pitch;
+    if (row.next != 0) {  // the row straddles two canvas rows: mix the columns it takes
+      for (int c = first; c <= last; ++c) Mix<Bytes>(from + c * Bytes, from + canvas.pitch + c * Bytes, row.next, line + c * Bytes);
+      from = line;
+    }
+    for (int i = 0; i < inside.w; ++i) {
+      const std::uint8_t* pixel = from + columns[i].first * Bytes;
+      if (columns[i].next == 0) {
+        std::memcpy(to + i * Bytes, pixel, Bytes);
+      } else {
+        Mix<Bytes>(pixel, pixel + Bytes, columns[i].next, to + i * Bytes);
+      }
+    }
   }
 }
 
@@ -29,28 +85,34 @@ RowCopy RowCopyFor(int bytesPerPixel) {
 
 CanvasScaler::CanvasScaler(CanvasView view) : view_(view) {
   const SDL_Rect area = view_.Area();
-  for (int x = 0; x < area.w; ++x) columns_.push_back(view_.CanvasColumn(area.x + x));
-  for (int y = 0; y < area.h; ++y) rows_.push_back(view_.CanvasRow(area.y + y));
+  for (int x = 0; x < area.w; ++x) columns_.push_back(TapFor(x, kCanvasWidth, area.w));
+  for (int y = 0; y < area.h; ++y) rows_.push_back(TapFor(y, kCanvasHeight, area.h));
+}
+
+SDL_Rect CanvasScaler::WindowRect(SDL_Rect rect) const {
+  // The pixels the view maps to the rectangle, and the one before it on each axis that may
+  // straddle its first edge; the one straddling its far edge is among the mapped ones.
+  SDL_Rect shown = view_.ToWindow(rect);
+  const SDL_Rect area = view_.Area();
+  const int left = std::max(shown.x - 1, area.x), top = std::max(shown.y - 1, area.y);
+  shown.w += shown.x - left;
+  shown.h += shown.y - top;
+  shown.x = left;
+  shown.y = top;
+  return shown;
 }
 
 void CanvasScaler::Copy(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect rect) const {
   const SDL_Rect area = view_.Area();
   SDL_Rect inside{};
   if (!SDL_IntersectRect(&rect, &area, &inside)) return;
-  const int bytes = window.format->BytesPerPixel;
-  const RowCopy copyRow = RowCopyFor(bytes);
-  const auto* source = static_cast<const std::uint8_t*>(canvas.pixels);
-  auto* target = static_cast<std::uint8_t*>(window.pixels);
-  const int* columns = columns_.data() + (inside.x - area.x);
-  const std::size_t rowBytes = static_cast<std::size_t>(inside.w) * static_cast<std::size_t>(bytes);
-  for (int y = inside.y; y < inside.y + inside.h; ++y) {
-    const int row = rows_[static_cast<std::size_t>(y - area.y)];
-    std::uint8_t* to = target + static_cast<std::ptrdiff_t>(y) * window.pitch + static_cast<std::ptrdiff_t>(inside.x) * bytes;
-    if (y > inside.y && rows_[static_cast<std::size_t>(y - 1 - area.y)] == row) {
-      std::memcpy(to, to - window.pitch, rowBytes);  // the same canvas row as the row above
-    } else {
-      copyRow(source + static_cast<std::ptrdiff_t>(row) * canvas.pitch, to, columns, inside.w);
-    }
+  line_.resize(static_cast<std::size_t>(canvas.w) * 4);
+  const Tap* columns = columns_.data() + (inside.x - area.x);
+  switch (window.format->BytesPerPixel) {
+    case 1: return CopyArea<1>(canvas, window, area, inside, rows_.data(), columns, line_.data());
+    case 2: return CopyArea<2>(canvas, window, area, inside, rows_.data(), columns, line_.data());
+    case 3: return CopyArea<3>(canvas, window, area, inside, rows_.data(), columns, line_.data());
+    default: return CopyArea<4>(canvas, window, area, inside, rows_.data(), columns, line_.data());
   }
 }
 

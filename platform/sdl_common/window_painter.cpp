@@ -69,7 +69,7 @@ bool WindowPainter::ShowScaled(const std::vector<SDL_Rect>& changed) {
     showWhole_ = false;
   } else {
     for (const SDL_Rect& rect : changed) {
-      shown.push_back(scaler_->view().ToWindow(rect));
+      shown.push_back(scaler_->WindowRect(rect));
       scaler_->Copy(*canvas_, *surface_, shown.back());
     }
   }

@@ -2,7 +2,8 @@
 # Skyscrub --fullscreen on a 1920 x 1080 screen with a window manager: the whole screen at its
 # own mode (never changed, no mode message), the canvas 1440 x 1080 between black bars, "Play"
 # red under the pointer where it is drawn, F11 to an 800 x 600 window; --window=1 gives the
-# 800 x 600 window; a window too large for the screen is refused with one line and status 2.
+# 800 x 600 window; a window too large for the screen is refused with one line and status 2; and
+# without a window manager the full screen still fills the screen, after F11 and back too.
 # Usage: full_screen_test.sh GAME_FOLDER ART_FOLDER
 source "$(dirname "$0")/game_session.sh"
 readonly GAME_FOLDER=$1 ART_FOLDER=$2
@@ -63,4 +64,25 @@ read -r X Y W H < <(client_area "$window")
 xdotool mousemove $((X + 100)) $((Y + 100))
 hold_key Escape
 expect_clean_exit
-echo "passed: refused --window=2, full screen at the screen's mode with bars, Play, F11, --window=1"
+# Without a window manager nobody makes the window fill the screen: the game does, at the start
+# and again after F11 has made it a window; the canvas spans the whole height between its bars.
+kill "$WM_PID"
+wait "$WM_PID" 2>/dev/null || true
+SDL_AUDIODRIVER=dummy start_game --fullscreen
+read -r window <"$SESSION_DIR/window"
+for pass in start again; do
+  read -r X Y W H < <(await_client_size "$window" "1920 1080")
+  [[ "$W x $H at $X,$Y" == "1920 x 1080 at 0,0" ]] || fail "without a window manager ($pass) the game is $W x $H at $X,$Y"
+  screenshot bare_$pass
+  if all_black bare_$pass 1440x1+240+0 || all_black bare_$pass 1440x1+240+1079; then
+    fail "without a window manager ($pass) the canvas does not span the screen's height"
+  fi
+  [[ $pass == again ]] && break
+  xdotool key F11
+  await_client_size "$window" "800 600" >/dev/null
+  xdotool key F11
+done
+hold_key Escape
+expect_clean_exit
+
+echo "passed: refused --window=2, full screen at the screen's mode with bars, Play, F11, --window=1, full screen without a window manager"

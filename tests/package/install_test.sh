@@ -110,6 +110,14 @@ check_installed_game() {
 
   [[ $("$prefix/games/skyscrub-setup" --version) == "SkyscrubSetup 1.0" ]] || fail "$where: --version"
   "$prefix/games/skyscrub-setup" --help | grep -q -- '--version' || fail "$where: --help"
+  # Each program's help names itself and the other by the installed commands, and no tool the
+  # package does not ship.
+  local help
+  for program in skyscrub:skyscrub-setup skyscrub-setup:skyscrub; do
+    help=$("$prefix/games/${program%%:*}" --help)
+    [[ $help == "Usage: ${program%%:*} "* && $help == *"${program##*:}"* ]] || fail "$where: ${program%%:*} --help: $help"
+    [[ $help != *SkyscrubSetup* && $help != *skyscrub-trace* ]] || fail "$where: ${program%%:*} --help names a build's program"
+  done
   local status=0
   "$prefix/games/skyscrub-setup" --no-such-option 2>"$SESSION_DIR/err" || status=$?
   [[ $status -eq 2 && $(wc -l <"$SESSION_DIR/err") -eq 1 ]] || fail "$where: a bad option gave status $status"

@@ -1,6 +1,7 @@
-// The game's command line: what each line plays, shows or refuses, and that the help lists
-// every option the reader takes.
+// The game's command line: what each line plays, shows or refuses, that the help lists every
+// option the reader takes, and the window each asks for.
 #include "platform/sdl/command_line.h"
+#include "platform/sdl/window_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Nothing", {}, Action::Play},
         LineCase{"WindowOfTheLargestScale", {"--window"}, Action::Play, Presentation::Window, 0},
         LineCase{"WindowOfScaleTwo", {"--window=2"}, Action::Play, Presentation::Window, 2},
+        LineCase{"WindowAsLargeAsFits", {"--window=max"}, Action::Play, Presentation::Window, kLargestWindow},
         LineCase{"LeadingZeros", {"--window=003"}, Action::Play, Presentation::Window, 3},
         LineCase{"HugeScaleKeptHuge", {"--window=99999999999999999999"}, Action::Play, Presentation::Window, 2147483647},
         LineCase{"FullScreen", {"--fullscreen"}, Action::Play, Presentation::FullScreen},
@@ -71,9 +73,40 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"RecordWithoutFile", {"--record"}, Action::Refuse, {}, 0, "file name"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Usage, ListsEveryOption) {
-  for (const char* option : {"--window[=N]", "--fullscreen", "--record FILE", "--help", "--version"}) {
-    EXPECT_NE(kUsage.find(option), std::string_view::npos) << option;
+TEST(Usage, ListsEveryOptionAndNamesBothProgramsAsGiven) {
+  const std::string usage = Usage("skyscrub", "skyscrub-setup");
+  for (const char* option : {"--window[=N]", "--window=max", "--fullscreen", "--record FILE", "--help", "--version"}) {
+    EXPECT_NE(usage.find(option), std::string::npos) << option;
+  }
+  EXPECT_TRUE(usage.starts_with("Usage: skyscrub [OPTION]")) << usage;
+  EXPECT_NE(usage.find("made with skyscrub-setup."), std::string::npos) << usage;
+  EXPECT_EQ(usage.find("Skyscrub"), usage.find("Skyscrub: shoot")) << "no other capitalised program name";
+  EXPECT_EQ(usage.find("skyscrub-trace"), std::string::npos) << "a tool an installed game does not have";
+}
+
+// A window as large as fits, at any scale: the largest of the canvas's shape in the primary
+// display's usable area; a whole scale takes the first display it fits.
+TEST(WindowPlan, SizesTheWindowAsAsked) {
+  struct Case {
+    std::int32_t scale;
+    std::vector<SDL_Rect> usable;
+    int width, height;
+  };
+  const Case cases[] = {
+      {kLargestWindow, {{0, 0, 1920, 1050}}, 1400, 1050},
+      {kLargestWindow, {{0, 0, 1366, 740}}, 986, 740},
+      {kLargestWindow, {{0, 0, 1000, 2000}}, 1000, 750},
+      {0, {{0, 0, 1920, 1050}}, 800, 600},
+      {2, {{0, 0, 1366, 740}, {1366, 0, 2560, 1400}}, 1600, 1200},
+  };
+  for (const Case& c : cases) {
+    Options options;
+    options.presentation = Presentation::Window;
+    options.windowScale = c.scale;
+    const WindowPlan plan = PlanWindow(options, c.usable);
+    EXPECT_TRUE(plan.refusal.empty()) << plan.refusal;
+    EXPECT_EQ(plan.rect.w, c.width) << "scale " << c.scale << " on " << c.usable.front().w;
+    EXPECT_EQ(plan.rect.h, c.height) << "scale " << c.scale << " on " << c.usable.front().w;
   }
 }
 

@@ -1,13 +1,16 @@
 // A window of another size than the canvas, on SDL's dummy display: the game painted piece by
 // piece into it shows, frame after frame, exactly the scene drawn whole and scaled pixel for
-// pixel (each window pixel the canvas pixel under it, black bars around), through resizes; and
+// pixel (each window pixel the canvas pixels it covers, black bars around), through resizes; and
 // the pointer lands on the element drawn under it.
 #include <SDL_ttf.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/sdl/pointer_targets.h"
 #include "platform/sdl_common/window_painter.h"
@@ -45,7 +48,8 @@ class ScaledWindow : public GameFixture, public ::testing::WithParamInterface<Si
   }
 
   // Whether the window shows the scene as it stands: every pixel of the canvas's area the canvas
-  // pixel under it, computed here afresh from the area's size, and black everywhere else.
+  // pixels it covers, each in the share it covers (computed here afresh from the area's size; a
+  // channel may differ by rounding), and black everywhere else.
   ::testing::AssertionResult ShowsTheSceneScaled() {
     whole->Draw(game);
     SDL_RenderFlush(renderer);
@@ -54,14 +58,34 @@ class ScaledWindow : public GameFixture, public ::testing::WithParamInterface<Si
     for (int y = 0; y < shown->h; ++y) {
       for (int x = 0; x < shown->w; ++x) {
         const bool inside = x >= area.x && y >= area.y && x < area.x + area.w && y < area.y + area.h;
-        const std::uint32_t want =
-            inside ? PixelOf(canvas, (x - area.x) * 800 / area.w, (y - area.y) * 600 / area.h) : 0;
-        if (((PixelOf(shown, x, y) ^ want) & 0x00FFFFFFu) != 0) {
-          return ::testing::AssertionFailure() << "pixel " << x << ", " << y << " of " << shown->w << " x " << shown->h;
+        const std::uint32_t got = PixelOf(shown, x, y);
+        for (int shift = 0; shift < 24; shift += 8) {
+          const double want = inside ? Covered(x - area.x, area.w, y - area.y, area.h, shift) : 0;
+          if (std::abs(static_cast<double>((got >> shift) & 0xFF) - want) > 1.5) {
+            return ::testing::AssertionFailure() << "pixel " << x << ", " << y << " of " << shown->w << " x " << shown->h;
+          }
         }
       }
     }
     return ::testing::AssertionSuccess();
+  }
+  // The share of window pixel `p` that the canvas pixel after the one it starts on covers, when
+  // `canvas` pixels take `size`; none when the window is smaller than the canvas.
+  static std::pair<int, double> Cover(int p, int canvas, int size) {
+    const double start = static_cast<double>(p) * canvas / size, end = static_cast<double>(p + 1) * canvas / size;
+    const int first = static_cast<int>(start);
+    if (size < canvas || first + 1 >= canvas) return {first, 0};
+    return {first, std::max(0.0, end - (first + 1)) / (end - start)};
+  }
+  // A channel of window pixel `x`, `y` of an area `width` x `height`, mixed from the canvas.
+  double Covered(int x, int width, int y, int height, int shift) const {
+    const auto [column, right] = Cover(x, 800, width);
+    const auto [row, below] = Cover(y, 600, height);
+    const auto channel = [&](int cx, int cy) { return static_cast<double>((PixelOf(canvas, cx, cy) >> shift) & 0xFF); };
+    const int nextColumn = std::min(column + 1, 799), nextRow = std::min(row + 1, 599);
+    const double top = channel(column, row) * (1 - right) + channel(nextColumn, row) * right;
+    const double bottom = channel(column, nextRow) * (1 - right) + channel(nextColumn, nextRow) * right;
+    return top * (1 - below) + bottom * below;
   }
   static std::uint32_t PixelOf(const SDL_Surface* s, int x, int y) {
     return reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) + y * s->pitch)[x];

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SkyscrubSetup on a private X server, driven like a user: it opens as a fixed dialog in its own
-# window class, with the game's icon and its light look; it saves a typed speed and an unticked
-# box, refuses a speed of 0, takes no fourth digit, and reports a missing "components" folder.
+# window class, with the game's icon and its light look; its speed field draws whole while typed
+# into; it saves a typed speed and an unticked box, refuses a speed of 0, takes no fourth digit, and
+# reports a missing "components" folder.
 # Usage: setup_end_to_end.sh PATH/TO/SkyscrubSetup
 set -euo pipefail
 
@@ -115,6 +116,21 @@ pixel() { convert "$work/dialog.png" -format "%[hex:p{$1,$2}]" info:; }
 
 # No file yet: a typed speed and an unticked Music box are saved, and the program ends.
 replace_speed 25
+# While the field has the focus, each key redraws it whole: its border on all four sides (none of
+# the dialog's ground in its box) and both digits as they stand once the focus has left it.
+sleep 0.3
+import -window "$window" "$work/typing.png"
+xdotool key Tab 2>>"$work/xdotool.log"
+sleep 0.3
+import -window "$window" "$work/typed.png"
+crop() { convert "$work/$1.png" -crop "$2" +repage txt:- | tail -n +2; }
+# The field's 45 x 19 box at 176, 60: its four sides between the rounded corners, then its digits.
+readonly BORDER_SIDES=(41x1+178+60 41x1+178+78 1x15+176+62 1x15+220+62) DIGITS=14x14+179+63
+for side in "${BORDER_SIDES[@]}"; do
+  ground=$(crop typing "$side" | grep -ci '#F6F5F4' || true)
+  [[ $ground -eq 0 ]] || fail "the speed field lost its border at $side while typing ($ground pixels of the ground)"
+done
+[[ $(crop typing "$DIGITS") == "$(crop typed "$DIGITS")" ]] || fail "the typed digits were cut while the field had the focus"
 click_music_box
 click_save
 expect_ended
