@@ -196,6 +196,18 @@ count_colour() {
   convert "$SESSION_DIR/$1.png" -crop "$2" +repage txt:- | grep -ci "#$3" || true
 }
 
+# Takes screenshot $1 until box $2 holds more than $4 pixels of colour $3, for 5 s at most (a
+# loaded machine may take longer than a frame or two to show the change); prints the last count.
+await_colour() {
+  local name=$1 box=$2 colour=$3 least=$4 count=0 tries
+  for tries in $(seq 15); do
+    screenshot "$name"
+    count=$(count_colour "$name" "$box" "$colour")
+    ((count > least)) && break
+  done
+  echo "$count"
+}
+
 # Whether box $2 (WxH+X+Y) of screenshot $1 is black all over.
 all_black() {
   [[ $(convert "$SESSION_DIR/$1.png" -crop "$2" +repage -format '%[max]' info:) == 0 ]]

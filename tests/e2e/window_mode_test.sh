@@ -60,8 +60,7 @@ for tries in $(seq 50); do
 done
 [[ -n ${other_window:-} ]] || fail "no other window came up to take the focus"
 xdotool windowactivate --sync "$other_window"
-screenshot focus_lost
-black=$(count_colour focus_lost "$PAUSE_BOX" 000000)
+black=$(await_colour focus_lost "$PAUSE_BOX" 000000 100000)
 [[ $black -gt 100000 ]] || fail "the game did not pause when the window lost the focus ($black black pixels)"
 stop_tracked "$other"
 xdotool windowactivate --sync "$window"
