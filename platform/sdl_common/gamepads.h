@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/sdl/game_screen.h"
-#include "platform/sdl/gamepad_bindings.h"
+#include "platform/input/game_screen.h"
+#include "platform/input/gamepad_bindings.h"
 
 namespace skyscrub::sdl {
 

@@ -1,6 +1,6 @@
 #include "platform/sdl_common/sdl_mouse.h"
 
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 #include "platform/sdl_common/canvas_view.h"
 
 namespace skyscrub::sdl {

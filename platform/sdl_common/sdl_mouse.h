@@ -5,7 +5,7 @@
 #include <SDL.h>
 
 #include "game/window_events.h"
-#include "platform/sdl/mouse_events.h"
+#include "platform/input/mouse_events.h"
 #include "platform/sdl_common/window_painter.h"
 
 namespace skyscrub::sdl {

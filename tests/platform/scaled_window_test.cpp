@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 #include "platform/sdl_common/window_painter.h"
 #include "support/game_fixture.h"
 

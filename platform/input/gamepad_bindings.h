@@ -9,7 +9,7 @@
 
 #include "game/window_events.h"
 #include "platform/platform.h"
-#include "platform/sdl/game_screen.h"
+#include "platform/input/game_screen.h"
 
 namespace skyscrub::sdl {
 

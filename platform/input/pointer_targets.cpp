@@ -1,4 +1,4 @@
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 
 namespace skyscrub::sdl {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/game_screen.h"
+#include "platform/input/game_screen.h"
 
 #include <array>
 #include <utility>

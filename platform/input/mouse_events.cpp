@@ -1,6 +1,6 @@
-#include "platform/sdl/mouse_events.h"
+#include "platform/input/mouse_events.h"
 
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 
 namespace skyscrub::sdl {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/gamepad_bindings.h"
+#include "platform/input/gamepad_bindings.h"
 
 #include <array>
 #include <string_view>
