@@ -1,7 +1,7 @@
-# The libraries the shipped programs link, written once every target is known (at the end of
-# configuring) for the architecture check, tests/architecture/check_links.cmake: from each
-# program, every library it reaches and the folders of that library's sources. In the browser
-# build, which runs no tests, the check runs right here and stops the configuration.
+# What every target links and where its sources are, written once every target is known (at the
+# end of configuring) for the check of the shipped programs' links,
+# tests/architecture/check_links.cmake. The browser build, which runs no tests, runs that check
+# right here, and a failure stops its configuration.
 set(SKYSCRUB_PRODUCT_TARGETS Skyscrub SkyscrubSetup skyscrub_web)
 set(SKYSCRUB_LINK_GRAPH ${CMAKE_BINARY_DIR}/architecture/link_graph.cmake)
 
@@ -53,6 +53,17 @@ function(skyscrub_source_folders target out)
   set(${out} "${folders}" PARENT_SCOPE)
 endfunction()
 
+# Every target defined in `dir` and the folders below it.
+function(skyscrub_targets_below dir out)
+  get_directory_property(targets DIRECTORY ${dir} BUILDSYSTEM_TARGETS)
+  get_directory_property(folders DIRECTORY ${dir} SUBDIRECTORIES)
+  foreach(folder IN LISTS folders)
+    skyscrub_targets_below(${folder} below)
+    list(APPEND targets ${below})
+  endforeach()
+  set(${out} "${targets}" PARENT_SCOPE)
+endfunction()
+
 function(skyscrub_write_link_graph)
   set(roots "")
   foreach(target IN LISTS SKYSCRUB_PRODUCT_TARGETS)
@@ -61,19 +72,16 @@ function(skyscrub_write_link_graph)
     endif()
   endforeach()
   set(text "set(roots \"${roots}\")\n")
-  set(pending ${roots})
-  set(done "")
-  while(pending)
-    list(POP_FRONT pending target)
-    if(target IN_LIST done)
-      continue()
+  skyscrub_targets_below(${PROJECT_SOURCE_DIR} targets)
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "UTILITY")
+      continue()  # links nothing
     endif()
-    list(APPEND done ${target})
     skyscrub_linked_targets(${target} linked)
     skyscrub_source_folders(${target} folders)
     string(APPEND text "set(links_${target} \"${linked}\")\nset(folders_${target} \"${folders}\")\n")
-    list(APPEND pending ${linked})
-  endwhile()
+  endforeach()
   file(WRITE ${SKYSCRUB_LINK_GRAPH} "${text}")
   if(EMSCRIPTEN)
     execute_process(COMMAND ${CMAKE_COMMAND} -DGRAPH=${SKYSCRUB_LINK_GRAPH} "-DROOTS=${roots}"
