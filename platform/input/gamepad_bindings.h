@@ -11,7 +11,7 @@
 #include "platform/platform.h"
 #include "platform/input/game_screen.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 // The controls the game reads, on a controller laid out as SDL's game-controller database
 // describes it.
@@ -43,4 +43,4 @@ bool PadHolds(Key key, Screen screen, const PadControls& held);
 // The click a press of `control` makes on `screen`, if any.
 std::optional<WindowEvent> MenuClickFor(Screen screen, PadControl control);
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

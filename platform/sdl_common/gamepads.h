@@ -15,6 +15,11 @@
 
 namespace skyscrub::sdl {
 
+// The pads' controls and the screens they act on, as the input rules name them.
+using input::PadControl;
+using input::PadControls;
+using input::Screen;
+
 // How far a stick or trigger (of 32767) must move before it counts: a stick at rest is rarely
 // quite at its centre.
 inline constexpr Sint16 kStickDeadZone = 8000;

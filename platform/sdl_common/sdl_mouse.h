@@ -30,7 +30,7 @@ class SdlMouse {
   const GameWindow& game_;
   const WindowPainter& painter_;
   bool scaled_;
-  MouseEvents mouse_;
+  input::MouseEvents mouse_;
 };
 
 }  // namespace skyscrub::sdl

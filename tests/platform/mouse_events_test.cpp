@@ -5,7 +5,7 @@
 #include "platform/input/pointer_targets.h"
 #include "support/game_fixture.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 namespace {
 
 class Pointer : public GameFixture {
@@ -86,4 +86,4 @@ TEST_F(Pointer, HiddenPanelsReceiveNothing) {
 }
 
 }  // namespace
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input
