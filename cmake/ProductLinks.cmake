@@ -1,8 +1,7 @@
 # What every target links and where its sources are, written once every target is known (at the
-# end of configuring) for the check of the shipped programs' links,
-# tests/architecture/check_links.cmake. The browser build, which runs no tests, runs that check
-# right here, and a failure stops its configuration.
-set(SKYSCRUB_PRODUCT_TARGETS Skyscrub SkyscrubSetup skyscrub_web)
+# end of configuring) for the architecture check of the links, tests/architecture/check_links.cmake.
+# The browser build, which runs no tests, checks its game's links right here, and a failure stops
+# its configuration.
 set(SKYSCRUB_LINK_GRAPH ${CMAKE_BINARY_DIR}/architecture/link_graph.cmake)
 
 # The project's own targets `target` links directly (publicly or not), imported ones left out.
@@ -65,26 +64,23 @@ function(skyscrub_targets_below dir out)
 endfunction()
 
 function(skyscrub_write_link_graph)
-  set(roots "")
-  foreach(target IN LISTS SKYSCRUB_PRODUCT_TARGETS)
-    if(TARGET ${target})
-      list(APPEND roots ${target})
-    endif()
-  endforeach()
-  set(text "set(roots \"${roots}\")\n")
   skyscrub_targets_below(${PROJECT_SOURCE_DIR} targets)
+  set(linking "")
+  set(text "")
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
     if(type STREQUAL "UTILITY")
       continue()  # links nothing
     endif()
+    list(APPEND linking ${target})
     skyscrub_linked_targets(${target} linked)
     skyscrub_source_folders(${target} folders)
     string(APPEND text "set(links_${target} \"${linked}\")\nset(folders_${target} \"${folders}\")\n")
   endforeach()
-  file(WRITE ${SKYSCRUB_LINK_GRAPH} "${text}")
+  file(WRITE ${SKYSCRUB_LINK_GRAPH} "set(targets \"${linking}\")\n${text}")
   if(EMSCRIPTEN)
-    execute_process(COMMAND ${CMAKE_COMMAND} -DGRAPH=${SKYSCRUB_LINK_GRAPH} "-DROOTS=${roots}"
+    execute_process(COMMAND ${CMAKE_COMMAND} -DGRAPH=${SKYSCRUB_LINK_GRAPH} -DROOTS=skyscrub_web
+                            "-DFORBIDDEN=tools/;platform/script/" "-DBECAUSE=the product never links the tools or the scripted test platform"
                             -P ${PROJECT_SOURCE_DIR}/tests/architecture/check_links.cmake
                     RESULT_VARIABLE failed)
     if(failed)

@@ -1,22 +1,55 @@
-# What the shipped programs link: run as
-#   cmake -DGRAPH=<link_graph.cmake> -DROOTS=<programs> [-DKNOWN_BREAKS=<libraries tolerated for now>]
-#         -P check_links.cmake
-# with the graph cmake/ProductLinks.cmake writes. Fails naming every library from tools/ or the
-# scripted test platform that a program reaches, and the chain of links it comes through.
+# What a set of targets may link: run as
+#   cmake -DGRAPH=<link_graph.cmake> -DROOTS=<targets, or folders ending in "/"> -DFORBIDDEN=<folders>
+#         -DBECAUSE=<the rule> [-DKNOWN_BREAKS=<libraries tolerated for now>] -P check_links.cmake
+# with the graph cmake/ProductLinks.cmake writes. A root that names a folder stands for every target
+# built from it. Fails naming every target built from a FORBIDDEN folder that a root reaches, and
+# the chain of links it comes through.
 cmake_minimum_required(VERSION 3.25)
 
 include(${GRAPH})
-set(forbidden tools/ platform/script/)
 set(violations "")
 set(seen_known "")
 
+# True when one of `folders` lies in one of `prefixes`.
+function(lies_in folders prefixes out)
+  set(${out} FALSE PARENT_SCOPE)
+  foreach(folder IN LISTS folders)
+    foreach(prefix IN LISTS prefixes)
+      string(FIND "${folder}" "${prefix}" at)
+      if(at EQUAL 0)
+        set(${out} TRUE PARENT_SCOPE)
+        return()
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
+
+set(starts "")
 foreach(root IN LISTS ROOTS)
-  if(NOT root IN_LIST roots)
-    list(APPEND violations "${root} is not a target of this build: check the names the architecture test is given")
-    continue()
+  if(root MATCHES "/$")
+    set(found FALSE)
+    foreach(target IN LISTS targets)
+      lies_in("${folders_${target}}" ${root} inside)
+      if(inside)
+        list(APPEND starts ${target})
+        set(found TRUE)
+      endif()
+    endforeach()
+  else()
+    set(found FALSE)
+    if(root IN_LIST targets)
+      list(APPEND starts ${root})
+      set(found TRUE)
+    endif()
   endif()
-  set(pending ${root})
-  set(chain_${root} ${root})
+  if(NOT found)
+    list(APPEND violations "${root} names no target of this build: check what the architecture test is given")
+  endif()
+endforeach()
+
+foreach(start IN LISTS starts)
+  set(pending ${start})
+  set(chain_${start} ${start})
   set(done "")
   while(pending)
     list(POP_FRONT pending target)
@@ -28,15 +61,11 @@ foreach(root IN LISTS ROOTS)
       list(APPEND seen_known ${target})
       continue()  # tolerated for now, with all it links
     endif()
-    foreach(folder IN LISTS folders_${target})
-      foreach(prefix IN LISTS forbidden)
-        string(FIND "${folder}" "${prefix}" at)
-        if(at EQUAL 0)
-          list(JOIN chain_${target} " -> " chain)
-          list(APPEND violations "${root} links ${target}, built from ${folder}: ${chain}")
-        endif()
-      endforeach()
-    endforeach()
+    lies_in("${folders_${target}}" "${FORBIDDEN}" broken)
+    if(broken)
+      list(JOIN chain_${target} " -> " chain)
+      list(APPEND violations "${start} links ${target}, built from ${folders_${target}}: ${chain} (${BECAUSE})")
+    endif()
     foreach(next IN LISTS links_${target})
       if(NOT DEFINED chain_${next})
         set(chain_${next} ${chain_${target}} ${next})
@@ -49,8 +78,8 @@ foreach(root IN LISTS ROOTS)
   endforeach()
 endforeach()
 
-list(JOIN ROOTS ", " programs)
+list(JOIN ROOTS ", " roots)
+list(JOIN FORBIDDEN " or " forbidden)
 include(${CMAKE_CURRENT_LIST_DIR}/verdict.cmake)
-give_verdict(KIND "^[^/]+$"
-             FAILURE "The shipped programs link the tools or the scripted test platform (never part of the product)"
-             SUCCESS "${programs}: nothing from tools/ or the scripted test platform.")
+give_verdict(KIND "^[^/]+$" FAILURE "Links that break the source layout"
+             SUCCESS "${roots}: nothing linked from ${forbidden}.")
