@@ -1,5 +1,6 @@
 #include "settings/file_access.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
