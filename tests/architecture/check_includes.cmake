@@ -7,7 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 set(violations "")
 set(seen_known "")
 
-# The includes of `file` (quoted or angled), one entry a line.
+# The paths `file` includes, quoted or angled.
 function(includes_of file out)
   file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
   set(paths "")
@@ -25,7 +25,7 @@ function(forbid folder)
   cmake_parse_arguments(PARSE_ARGV 1 rule "OPTIONAL;OWN_FILES" "BECAUSE" "INCLUDES")
   if(NOT IS_DIRECTORY ${SOURCE_DIR}/${folder})
     if(NOT rule_OPTIONAL)
-      list(APPEND violations "${folder}/ is gone: the rule \"${rule_BECAUSE}\" checks nothing; move the rule with the folder")
+      list(APPEND violations "${folder}/ is gone: the rule \"${rule_BECAUSE}\" checks nothing, so move the rule with the folder")
       set(violations "${violations}" PARENT_SCOPE)
     endif()
     return()
