@@ -1,5 +1,6 @@
 #pragma once
-// Reading and replacing the settings file on disk.
+// Reading and replacing the settings file on disk. Reading is the same everywhere; replacing a
+// file and making folders are each system's own (settings/posix/file_replace.cpp).
 #include <cstddef>
 #include <optional>
 #include <string>

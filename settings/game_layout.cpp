@@ -1,6 +1,5 @@
 #include "settings/game_layout.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "settings/file_access.h"
@@ -18,18 +17,11 @@ bool IsFolder(const fs::path& path) {
   return fs::is_directory(path, ignored);
 }
 
-std::string ValueOf(const char* variable) {
-  const char* value = std::getenv(variable);
-  return value != nullptr ? value : "";
-}
-
 bool IsAbsolute(const std::string& folder) { return folder.starts_with('/'); }
 
 std::string ComponentsFolderOf(const std::string& programFolder) { return programFolder + std::string(kComponentsFolderLiteral); }
 
 }  // namespace
-
-UserFolders CurrentUserFolders() { return {ValueOf("XDG_CONFIG_HOME"), ValueOf("HOME")}; }
 
 std::string PerUserSettingsFile(const UserFolders& user) {
   std::string configHome = user.configHome;

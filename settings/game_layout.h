@@ -7,18 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "settings/user_folders.h"
+
 namespace skyscrub::settings {
 
 // From the programs' folder of an installed game to its read-only files.
 inline constexpr std::string_view kInstalledDataFromPrograms = "../share/games/skyscrub";
-
-// The user's folders the installed layout takes the settings folder from: the values of
-// $XDG_CONFIG_HOME and $HOME, empty when unset.
-struct UserFolders {
-  std::string configHome;
-  std::string home;
-};
-UserFolders CurrentUserFolders();
 
 // $XDG_CONFIG_HOME/skyscrub/gamedata.jpc, or ~/.config/skyscrub/gamedata.jpc when that is
 // unset or not absolute (the base directory rules ignore relative paths); empty when

@@ -1,5 +1,6 @@
 #pragma once
-// Where the running program lives: both programs find the settings file from there.
+// Where the running program lives: both programs find the settings file from there. Each system
+// tells it its own way (settings/posix, settings/browser).
 #include <string>
 
 namespace skyscrub::settings {

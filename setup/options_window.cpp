@@ -32,7 +32,7 @@ void UseControlFont(Fl_Widget& widget) { widget.labelsize(kControlTextSize); }
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(std::string settingsPath, MessageBoxes& messages)
+OptionsWindow::OptionsWindow(std::string settingsPath, settings::MessageBoxes& messages)
     : settingsPath_(std::move(settingsPath)), messages_(messages) {
   form1_ = std::make_unique<Fl_Double_Window>(kClientWidth, kClientHeight, "Skyscrub Options");
   form1_->size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);  // fixed border
@@ -92,14 +92,14 @@ void OptionsWindow::Show() {
 }
 
 void OptionsWindow::Form_Load() {
-  OptionsControls controls = ReadControls();
-  LoadOptions(controls, settings::ReadWholeFile(settingsPath_));
+  settings::OptionsControls controls = ReadControls();
+  settings::LoadOptions(controls, settings::ReadWholeFile(settingsPath_));
   ShowControls(controls);
 }
 
 void OptionsWindow::Command3_Click() {
-  OptionsControls controls = ReadControls();
-  const bool saved = SaveClicked(controls, settingsPath_, messages_);
+  settings::OptionsControls controls = ReadControls();
+  const bool saved = settings::SaveClicked(controls, settingsPath_, messages_);
   ShowControls(controls);
   if (saved) form1_->hide();
 }
@@ -112,11 +112,11 @@ void OptionsWindow::CloseBox() {
   form1_->hide();
 }
 
-OptionsControls OptionsWindow::ReadControls() const {
+settings::OptionsControls OptionsWindow::ReadControls() const {
   return {text1_->value(), check1_->value() != 0, check2_->value() != 0};
 }
 
-void OptionsWindow::ShowControls(const OptionsControls& controls) {
+void OptionsWindow::ShowControls(const settings::OptionsControls& controls) {
   if (controls.speedText != text1_->value()) text1_->value(controls.speedText.c_str());
   check1_->value(controls.musicTicked ? 1 : 0);
   check2_->value(controls.soundTicked ? 1 : 0);

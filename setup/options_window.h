@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "setup/options_logic.h"
+#include "settings/options_rules.h"
 
 class Fl_Button;
 class Fl_Check_Button;
@@ -16,7 +16,7 @@ namespace skyscrub::setup {
 
 class OptionsWindow {
  public:
-  OptionsWindow(std::string settingsPath, MessageBoxes& messages);
+  OptionsWindow(std::string settingsPath, settings::MessageBoxes& messages);
   ~OptionsWindow();
   OptionsWindow(const OptionsWindow&) = delete;
   OptionsWindow& operator=(const OptionsWindow&) = delete;
@@ -30,11 +30,11 @@ class OptionsWindow {
   void Command4_Click();  // "Cancel"
   void CloseBox();
 
-  OptionsControls ReadControls() const;
-  void ShowControls(const OptionsControls& controls);
+  settings::OptionsControls ReadControls() const;
+  void ShowControls(const settings::OptionsControls& controls);
 
   std::string settingsPath_;
-  MessageBoxes& messages_;
+  settings::MessageBoxes& messages_;
   std::unique_ptr<Fl_Double_Window> form1_;
   std::unique_ptr<Fl_RGB_Image> icon_;
   // Owned by form1_.

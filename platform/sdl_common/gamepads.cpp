@@ -62,7 +62,7 @@ bool Gamepads::Handle(const SDL_Event& event, WindowEvents& events) {
       return true;
     case SDL_CONTROLLERBUTTONDOWN:
       if (const std::optional<PadControl> control = ControlOfButton(event.cbutton.button)) {
-        if (const std::optional<WindowEvent> click = MenuClickFor(ScreenShown(events.game()), *control)) {
+        if (const std::optional<WindowEvent> click = input::MenuClickFor(input::ScreenShown(events.game()), *control)) {
           events.Deliver(*click);
         }
       }
@@ -93,7 +93,7 @@ void Gamepads::Update(std::int64_t now, const Scene& scene) {
   lastLook_ = now;
   SDL_GameControllerUpdate();  // also notices pads plugged in or out
   if (pads_.empty()) return;
-  const Screen screen = ScreenShown(scene);
+  const Screen screen = input::ScreenShown(scene);
   for (Pad& pad : pads_) Read(pad, screen);
 }
 

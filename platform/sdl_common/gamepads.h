@@ -10,10 +10,15 @@
 #include <optional>
 #include <vector>
 
-#include "platform/sdl/game_screen.h"
-#include "platform/sdl/gamepad_bindings.h"
+#include "platform/input/game_screen.h"
+#include "platform/input/gamepad_bindings.h"
 
 namespace skyscrub::sdl {
+
+// The pads' controls and the screens they act on, as the input rules name them.
+using input::PadControl;
+using input::PadControls;
+using input::Screen;
 
 // How far a stick or trigger (of 32767) must move before it counts: a stick at rest is rarely
 // quite at its centre.

@@ -19,8 +19,8 @@ std::int16_t PlayerKeys::GetKeyState(Key key) {
 // Without a pad, as in most games, a key query costs no look at the scene.
 bool PlayerKeys::HeldOnAPad(Key key) {
   if (pads_.Count() == 0) return false;
-  const Screen screen = ScreenShown(*scene_);
-  return PadHolds(key, screen, pads_.Held(screen));
+  const Screen screen = input::ScreenShown(*scene_);
+  return input::PadHolds(key, screen, pads_.Held(screen));
 }
 
 void PlayerKeys::FocusLost() { pauseAtNextTick_ = scene_ != nullptr && scene_->Timer1.Enabled; }

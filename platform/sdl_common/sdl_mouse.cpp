@@ -1,6 +1,6 @@
 #include "platform/sdl_common/sdl_mouse.h"
 
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 #include "platform/sdl_common/canvas_view.h"
 
 namespace skyscrub::sdl {
@@ -38,7 +38,7 @@ void SdlMouse::UpdateCursor(SDL_Window* window) {
 
 void SdlMouse::ShowCursorFor(SDL_FPoint at) {
   const bool onBar = scaled_ && !(at.x >= 0 && at.y >= 0 && at.x < kCanvasWidth && at.y < kCanvasHeight);
-  const int wanted = onBar || CursorAt(game_, at.x, at.y) == Cursor::Arrow ? SDL_ENABLE : SDL_DISABLE;
+  const int wanted = onBar || input::CursorAt(game_, at.x, at.y) == Cursor::Arrow ? SDL_ENABLE : SDL_DISABLE;
   if (SDL_ShowCursor(SDL_QUERY) != wanted) SDL_ShowCursor(wanted);
 }
 

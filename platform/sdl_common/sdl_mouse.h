@@ -5,7 +5,7 @@
 #include <SDL.h>
 
 #include "game/window_events.h"
-#include "platform/sdl/mouse_events.h"
+#include "platform/input/mouse_events.h"
 #include "platform/sdl_common/window_painter.h"
 
 namespace skyscrub::sdl {
@@ -30,7 +30,7 @@ class SdlMouse {
   const GameWindow& game_;
   const WindowPainter& painter_;
   bool scaled_;
-  MouseEvents mouse_;
+  input::MouseEvents mouse_;
 };
 
 }  // namespace skyscrub::sdl

@@ -85,7 +85,7 @@ EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_open() {
 // "Save" on the options form: what it did (the page then stores the settings file).
 EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_save(const char* speedText, int sound, int music) {
   static std::string text;
-  setup::OptionsControls controls{speedText, music != 0, sound != 0};
+  settings::OptionsControls controls{speedText, music != 0, sound != 0};
   text = PageText(SaveForm(std::move(controls), SettingsPath()));
   return text.c_str();
 }

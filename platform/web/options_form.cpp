@@ -5,7 +5,7 @@ namespace skyscrub::web {
 namespace {
 
 // The dialog's message box, kept for the page to show.
-class KeptMessage final : public setup::MessageBoxes {
+class KeptMessage final : public settings::MessageBoxes {
  public:
   explicit KeptMessage(FormOutcome& outcome) : outcome_(outcome) {}
   void ShowMessage(std::string_view title, std::string_view text) override {
@@ -21,21 +21,21 @@ const char* Flag(bool ticked) { return ticked ? "1" : "0"; }
 
 }  // namespace
 
-setup::OptionsControls OpenForm(const std::optional<std::string>& fileContent) {
-  setup::OptionsControls controls;
-  setup::LoadOptions(controls, fileContent);
+settings::OptionsControls OpenForm(const std::optional<std::string>& fileContent) {
+  settings::OptionsControls controls;
+  settings::LoadOptions(controls, fileContent);
   return controls;
 }
 
-FormOutcome SaveForm(setup::OptionsControls controls, const std::string& settingsPath) {
+FormOutcome SaveForm(settings::OptionsControls controls, const std::string& settingsPath) {
   FormOutcome outcome;
   KeptMessage messages(outcome);
-  outcome.saved = setup::SaveClicked(controls, settingsPath, messages);
+  outcome.saved = settings::SaveClicked(controls, settingsPath, messages);
   outcome.speedText = controls.speedText;
   return outcome;
 }
 
-std::string PageText(const setup::OptionsControls& controls) {
+std::string PageText(const settings::OptionsControls& controls) {
   return controls.speedText + "\n" + Flag(controls.soundTicked) + "\n" + Flag(controls.musicTicked);
 }
 

@@ -1,23 +1,10 @@
 // Start-up: the settings file decides the tick, the effects and the title music; the
 // activation puts the title screen over the window and switches the display.
-#include <optional>
-#include <string>
-
 #include "support/game_fixture.h"
+#include "support/settings_cases.h"
 
 namespace skyscrub {
 namespace {
-
-struct SettingsCase {
-  const char* label;
-  std::optional<std::string> file;
-  std::int32_t interval;
-  std::int16_t sound;
-  std::int16_t music;
-  bool titleMusic;
-};
-
-void PrintTo(const SettingsCase& c, std::ostream* os) { *os << c.label; }
 
 class StartupSettings : public GameFixture, public ::testing::WithParamInterface<SettingsCase> {};
 
@@ -36,20 +23,7 @@ TEST_P(StartupSettings, DecideTickEffectsAndTitleMusic) {
   EXPECT_FALSE(game.Timer1.Enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, StartupSettings,
-    ::testing::Values(SettingsCase{"missing", std::nullopt, 10, 0, 0, false},
-                      SettingsCase{"defaults", "10\r\n1\r\n1\r\n", 10, 1, 1, true},
-                      SettingsCase{"fast, effects off", "5\r\n0\r\n1\r\n", 5, 0, 1, true},
-                      SettingsCase{"one line", "10,1,1", 10, 1, 1, true},
-                      SettingsCase{"two lines", "10\r\n1\r\n", 10, 1, 0, false},
-                      SettingsCase{"empty second line", "10\r\n\r\n1\r\n", 10, 0, 1, true},
-                      SettingsCase{"speed too large", "70000\r\n1\r\n1\r\n", 10, 0, 0, false},
-                      SettingsCase{"speed in letters", "fast\r\n1\r\n1\r\n", 10, 0, 0, false},
-                      SettingsCase{"negative speed", "-5\r\n1\r\n1\r\n", 10, 1, 1, false},
-                      SettingsCase{"zero speed", "0\r\n1\r\n1\r\n", 10, 1, 1, false},
-                      SettingsCase{"hand-edited slow speed", "1000\r\n0\r\n1\r\n", 1000, 0, 1, true},
-                      SettingsCase{"flag other than 1", "10\r\n2\r\n2\r\n", 10, 2, 2, false}));
+INSTANTIATE_TEST_SUITE_P(Files, StartupSettings, ::testing::ValuesIn(SettingsCases()), SettingsCaseName);
 
 class Startup : public GameFixture {};
 

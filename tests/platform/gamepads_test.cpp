@@ -239,7 +239,7 @@ class Screens : public Pads, public ::testing::WithParamInterface<ScreenCase> {}
 
 TEST_P(Screens, AreReadFromTheFrontmostPanel) {
   GetParam().screen(game);
-  EXPECT_EQ(ScreenShown(game), GetParam().shown);
+  EXPECT_EQ(input::ScreenShown(game), GetParam().shown);
 }
 
 void PausedBehindTheWin(GameWindow& g) {

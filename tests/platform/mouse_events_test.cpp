@@ -1,11 +1,11 @@
 // Mouse moves and clicks reach the handler of the element under the pointer, on the title
 // and instruction screens as the player sees them.
-#include "platform/sdl/mouse_events.h"
+#include "platform/input/mouse_events.h"
 
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 #include "support/game_fixture.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 namespace {
 
 class Pointer : public GameFixture {
@@ -86,4 +86,4 @@ TEST_F(Pointer, HiddenPanelsReceiveNothing) {
 }
 
 }  // namespace
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 #include "platform/sdl_common/window_painter.h"
 #include "support/game_fixture.h"
 
@@ -128,11 +128,11 @@ TEST_P(ScaledWindow, APointLandsOnTheElementDrawnUnderIt) {
     return painter->CanvasPointAt(area.x + x * area.w / 800, area.y + y * area.h / 600);
   };
   const SDL_FPoint onPlay = drawnAt(580, 504), besidePlay = drawnAt(530, 504);
-  EXPECT_EQ(ElementAt(game, onPlay.x, onPlay.y), &game.Label7);
-  EXPECT_EQ(ElementAt(game, besidePlay.x, besidePlay.y), &game.Picture2);
+  EXPECT_EQ(input::ElementAt(game, onPlay.x, onPlay.y), &game.Label7);
+  EXPECT_EQ(input::ElementAt(game, besidePlay.x, besidePlay.y), &game.Picture2);
   if (area.x > 0) {
     const SDL_FPoint onBar = painter->CanvasPointAt(static_cast<float>(area.x - 1), 300);
-    EXPECT_EQ(ElementAt(game, onBar.x, onBar.y), nullptr) << "a bar is no part of the game";
+    EXPECT_EQ(input::ElementAt(game, onBar.x, onBar.y), nullptr) << "a bar is no part of the game";
   }
 }
 

@@ -109,8 +109,8 @@ TEST_F(OptionsFormTest, OpensWithTheSettingsFilesValues) {
 
 TEST_F(OptionsFormTest, RefusesASpeedOutOfRangeWithTheDialogsMessageAndWritesNothing) {
   const FormOutcome outcome = SaveForm({"0", true, true}, path_);
-  EXPECT_EQ(PageText(outcome), std::string("0\n0\n") + std::string(setup::kInvalidSpeedTitle) + "\n" +
-                                   std::string(setup::kInvalidSpeedText));
+  EXPECT_EQ(PageText(outcome), std::string("0\n0\n") + std::string(settings::kInvalidSpeedTitle) + "\n" +
+                                   std::string(settings::kInvalidSpeedText));
   EXPECT_FALSE(File().has_value());
 }
 
@@ -125,7 +125,7 @@ TEST_F(OptionsFormTest, TellsThePageWhenTheFileCannotBeWritten) {
   std::filesystem::remove_all(components_);
   const FormOutcome outcome = SaveForm({"10", true, true}, path_);
   EXPECT_FALSE(outcome.saved);
-  EXPECT_EQ(outcome.title, setup::kWriteFailedTitle);
+  EXPECT_EQ(outcome.title, settings::kWriteFailedTitle);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// Where the running program lives, as Linux tells it: the link /proc/self/exe.
 #include "settings/program_folder.h"
 
 #include <unistd.h>

@@ -3,7 +3,7 @@
 // element under the pointer.
 #include "game/window_events.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 class MouseEvents {
  public:
@@ -24,4 +24,4 @@ class MouseEvents {
   const Element* pressedOn_ = nullptr;
 };
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

@@ -1,9 +1,9 @@
-#include "platform/sdl/gamepad_bindings.h"
+#include "platform/input/gamepad_bindings.h"
 
 #include <array>
 #include <string_view>
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 namespace {
 
@@ -64,4 +64,4 @@ std::optional<WindowEvent> MenuClickFor(Screen screen, PadControl control) {
   return std::nullopt;
 }
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

@@ -1,8 +1,8 @@
-#include "platform/sdl/mouse_events.h"
+#include "platform/input/mouse_events.h"
 
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 void MouseEvents::Moved(float x, float y) { DeliverTo(ElementAt(events_.game(), x, y), WindowEvent::Kind::MouseMove); }
 
@@ -21,4 +21,4 @@ void MouseEvents::DeliverTo(const Element* element, WindowEvent::Kind kind) {
   }
 }
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

@@ -1,6 +1,6 @@
-#include "platform/sdl/pointer_targets.h"
+#include "platform/input/pointer_targets.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 namespace {
 
@@ -33,4 +33,4 @@ Cursor CursorAt(const Scene& scene, float x, float y) {
   return static_cast<const Panel&>(*hit).cursor;
 }
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

@@ -1,12 +1,13 @@
 #pragma once
-// What the options dialog does, apart from its widgets: loading the settings into the
-// controls, validating the speed and saving. Kept free of the toolkit so it runs headless.
+// The rules of the game's options, whichever editor shows them (the options dialog, the browser
+// page's form): loading the settings into the controls, validating the speed and saving, with
+// their messages. Free of any toolkit, so both editors share it and it runs headless.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace skyscrub::setup {
+namespace skyscrub::settings {
 
 inline constexpr std::string_view kInvalidSpeedTitle = "Yikes!";
 inline constexpr std::string_view kInvalidSpeedText =
@@ -45,4 +46,4 @@ bool SaveClicked(OptionsControls& controls, const std::string& settingsPath, Mes
 bool SaveSettings(const OptionsControls& controls, std::int16_t speed, const std::string& settingsPath,
                   MessageBoxes& messages);
 
-}  // namespace skyscrub::setup
+}  // namespace skyscrub::settings

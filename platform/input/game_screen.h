@@ -5,10 +5,10 @@
 
 #include "game/scene/scene.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 enum class Screen : std::uint8_t { Title, Instructions, Playing, Paused, EndScreen };
 
 Screen ScreenShown(const Scene& scene);
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

@@ -9,9 +9,9 @@
 
 #include "game/window_events.h"
 #include "platform/platform.h"
-#include "platform/sdl/game_screen.h"
+#include "platform/input/game_screen.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 // The controls the game reads, on a controller laid out as SDL's game-controller database
 // describes it.
@@ -43,4 +43,4 @@ bool PadHolds(Key key, Screen screen, const PadControls& held);
 // The click a press of `control` makes on `screen`, if any.
 std::optional<WindowEvent> MenuClickFor(Screen screen, PadControl control);
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

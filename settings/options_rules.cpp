@@ -1,10 +1,10 @@
-#include "setup/options_logic.h"
+#include "settings/options_rules.h"
 
 #include "settings/game_layout.h"
 #include "settings/number_text.h"
 #include "settings/settings_file.h"
 
-namespace skyscrub::setup {
+namespace skyscrub::settings {
 
 namespace {
 
@@ -56,4 +56,4 @@ bool SaveSettings(const OptionsControls& controls, std::int16_t speed, const std
   return false;
 }
 
-}  // namespace skyscrub::setup
+}  // namespace skyscrub::settings

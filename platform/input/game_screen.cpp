@@ -1,9 +1,9 @@
-#include "platform/sdl/game_screen.h"
+#include "platform/input/game_screen.h"
 
 #include <array>
 #include <utility>
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 Screen ScreenShown(const Scene& scene) {
   const std::array<std::pair<const Element*, Screen>, 5> screens{{
@@ -22,4 +22,4 @@ Screen ScreenShown(const Scene& scene) {
   return Screen::Playing;
 }
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "game_folder_fixture.h"
-#include "setup/options_logic.h"
+#include "settings/options_rules.h"
 
-namespace skyscrub::setup {
+namespace skyscrub::settings {
 namespace {
 
 namespace fs = std::filesystem;
@@ -176,4 +176,4 @@ TEST_F(OptionsTest, ReadOnlyFileShowsTheWriteMessageAndStaysAsItWas) {
 }
 
 }  // namespace
-}  // namespace skyscrub::setup
+}  // namespace skyscrub::settings

@@ -2,7 +2,7 @@
 // What lies under the mouse pointer: the element that receives mouse events and the cursor shown.
 #include "game/scene/scene.h"
 
-namespace skyscrub::sdl {
+namespace skyscrub::input {
 
 // The frontmost visible element under the point (window pixels); inside a panel, the frontmost
 // visible child under it, else the panel itself. Nothing over the bare canvas.
@@ -11,4 +11,4 @@ const Element* ElementAt(const Scene& scene, float x, float y);
 // The cursor of the frontmost visible panel under the point; invisible over the rest of the canvas.
 Cursor CursorAt(const Scene& scene, float x, float y);
 
-}  // namespace skyscrub::sdl
+}  // namespace skyscrub::input

@@ -1,0 +1,92 @@
+# What every target links and where its sources are, written once every target is known (at the
+# end of configuring) for the architecture check of the links, tests/architecture/check_links.cmake.
+# The browser build, which runs no tests, checks its game's links right here, and a failure stops
+# its configuration.
+set(SKYSCRUB_LINK_GRAPH ${CMAKE_BINARY_DIR}/architecture/link_graph.cmake)
+
+# The project's own targets `target` links directly (publicly or not), imported ones left out.
+function(skyscrub_linked_targets target out)
+  set(items "")
+  foreach(property LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+    get_target_property(values ${target} ${property})
+    if(values)
+      list(APPEND items ${values})
+    endif()
+  endforeach()
+  set(linked "")
+  foreach(item IN LISTS items)
+    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
+    if(NOT TARGET "${item}")
+      continue()  # a system library, a flag, or an imported target of another folder
+    endif()
+    get_target_property(aliased ${item} ALIASED_TARGET)
+    if(aliased)
+      set(item ${aliased})
+    endif()
+    get_target_property(imported ${item} IMPORTED)
+    if(NOT imported)
+      list(APPEND linked ${item})
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES linked)
+  set(${out} "${linked}" PARENT_SCOPE)
+endfunction()
+
+# The folders, from the project's root, that hold `target`'s sources.
+function(skyscrub_source_folders target out)
+  get_target_property(sources ${target} SOURCES)
+  get_target_property(home ${target} SOURCE_DIR)
+  set(folders "")
+  if(sources)
+    foreach(source IN LISTS sources)
+      cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${home} NORMALIZE)
+      cmake_path(GET source PARENT_PATH folder)
+      cmake_path(IS_PREFIX PROJECT_SOURCE_DIR "${folder}" NORMALIZE inside)
+      if(inside)
+        file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${folder})
+        list(APPEND folders "${folder}/")
+      endif()
+    endforeach()
+  endif()
+  list(REMOVE_DUPLICATES folders)
+  set(${out} "${folders}" PARENT_SCOPE)
+endfunction()
+
+# Every target defined in `dir` and the folders below it.
+function(skyscrub_targets_below dir out)
+  get_directory_property(targets DIRECTORY ${dir} BUILDSYSTEM_TARGETS)
+  get_directory_property(folders DIRECTORY ${dir} SUBDIRECTORIES)
+  foreach(folder IN LISTS folders)
+    skyscrub_targets_below(${folder} below)
+    list(APPEND targets ${below})
+  endforeach()
+  set(${out} "${targets}" PARENT_SCOPE)
+endfunction()
+
+function(skyscrub_write_link_graph)
+  skyscrub_targets_below(${PROJECT_SOURCE_DIR} targets)
+  set(linking "")
+  set(text "")
+  foreach(target IN LISTS targets)
+    get_target_property(type ${target} TYPE)
+    if(type STREQUAL "UTILITY")
+      continue()  # links nothing
+    endif()
+    list(APPEND linking ${target})
+    skyscrub_linked_targets(${target} linked)
+    skyscrub_source_folders(${target} folders)
+    string(APPEND text "set(links_${target} \"${linked}\")\nset(folders_${target} \"${folders}\")\n")
+  endforeach()
+  file(WRITE ${SKYSCRUB_LINK_GRAPH} "set(targets \"${linking}\")\n${text}")
+  if(EMSCRIPTEN)
+    execute_process(COMMAND ${CMAKE_COMMAND} -DGRAPH=${SKYSCRUB_LINK_GRAPH} -DROOTS=skyscrub_web
+                            "-DFORBIDDEN=tools/;platform/script/" "-DBECAUSE=the product never links the tools or the scripted test platform"
+                            -P ${PROJECT_SOURCE_DIR}/tests/architecture/check_links.cmake
+                    RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "The browser game links what it must not (above).")
+    endif()
+  endif()
+endfunction()
+
+cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL skyscrub_write_link_graph)
