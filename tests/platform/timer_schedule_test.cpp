@@ -8,6 +8,7 @@
 #include <cctype>
 #include <functional>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -201,6 +202,8 @@ struct SwitchCase {
   Micros from, until;
   std::vector<std::pair<std::size_t, Micros>> ticks;  // (timer, due at) in the order run
 };
+
+void PrintTo(const SwitchCase& c, std::ostream* out) { *out << c.what; }
 
 class AHandlersSwitch : public ::testing::TestWithParam<SwitchCase> {};
 
