@@ -29,6 +29,26 @@ void TimerSchedule::Observe(Micros now) {
   }
 }
 
+void TimerSchedule::Observe(Micros now, Loop& loop) {
+  Observe(now);
+  loop.Observed(now);
+}
+
+std::uint64_t TimerSchedule::RunDue(Micros from, Micros until, Loop& loop) {
+  Observe(from, loop);
+  std::uint64_t delivered = 0;
+  for (auto next = NextDue(); next && *next <= until; next = NextDue()) {
+    // One is due: a stall's dropped ticks leave the latest of them due.
+    const std::size_t index = *Due(std::max(*next, from));
+    const Micros dueAt = slots_[index].due;
+    Ran(index);
+    if (!loop.Deliver(index)) break;
+    ++delivered;
+    Observe(loop.Happened(dueAt), loop);
+  }
+  return delivered;
+}
+
 std::optional<std::size_t> TimerSchedule::Due(Micros now) {
   std::optional<std::size_t> earliest;
   for (std::size_t i = 0; i < slots_.size(); ++i) {

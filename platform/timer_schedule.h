@@ -28,12 +28,41 @@ class TimerSchedule {
   // `timers` are read again after every event, since handlers enable, disable and re-time them.
   explicit TimerSchedule(std::vector<const Timer*> timers);
 
+  // A loop's part in running the ticks due (RunDue): what every platform decides for itself.
+  class Loop {
+   public:
+    // Hands timer `index`'s tick to the game. False when the game took none (it has ended, or
+    // a limit is spent): the run stops there.
+    virtual bool Deliver(std::size_t index) = 0;
+    // When the tick just handled, which fell due at `due`, happened: the timers its handler
+    // switched on, off or re-timed count from then. A loop that means each tick to happen when
+    // it fell due, however late it ran, answers `due`; one that dates it when it ran reads its
+    // clock.
+    virtual Micros Happened(Micros due) = 0;
+    // Told after each look at the timers, which is as of `at`: what a loop measures of them.
+    virtual void Observed(Micros /*at*/) {}
+
+   protected:
+    ~Loop() = default;
+  };
+
   // Marks `timer`, one of the timers given, as a key poll: its ticks may wait for the loop's nap.
   void LetNap(const Timer& timer);
 
   // Takes note of timers switched on, off or re-timed; a timer (re)started at `now` is first
   // due one Interval later.
   void Observe(Micros now);
+  // The same, and tells `loop`.
+  void Observe(Micros now, Loop& loop);
+
+  // Runs every tick due by `until`, earliest first (ties in the given order), through `loop`,
+  // on a clock that stands at `from` when the run begins: the timers switched since the last
+  // look count from `from`, and a tick runs when it falls due, or at `from` when it fell due
+  // before (late, so the catch-up limit applies). A real loop runs the ticks due at the moment
+  // it woke (`from` == `until`); a fake clock steps from one tick to the next, so that none is
+  // ever late. After each tick the timers are looked at again, as of loop.Happened(). Returns
+  // the number of ticks the game took.
+  std::uint64_t RunDue(Micros from, Micros until, Loop& loop);
 
   // The timer to run next if one is due at `now`, the earliest first (ties in the given order).
   // Before answering, a timer more than kMaxCatchUp behind drops the ticks beyond that.

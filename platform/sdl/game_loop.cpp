@@ -125,17 +125,17 @@ void GameLoop::HandleWindowEvent(const SDL_WindowEvent& event) {
 
 void GameLoop::RunDueTimers() {
   const Micros now = Now();
-  schedule_.Observe(now);
-  while (Running()) {
-    const auto due = schedule_.Due(now);
-    if (!due) break;
-    lastTicks_ = now;
-    schedule_.Ran(*due);
-    events_.Deliver(TimerEvent(*due));
-    sceneTouched_ = true;
-    schedule_.Observe(Now());
-  }
+  if (schedule_.RunDue(now, now, *this) > 0) lastTicks_ = now;
 }
+
+bool GameLoop::Deliver(std::size_t index) {
+  if (!Running() || !events_.Deliver(TimerEvent(index))) return false;
+  sceneTouched_ = true;
+  return true;
+}
+
+// A tick happens when its handler ran: a timer it starts counts its Interval from then.
+GameLoop::Micros GameLoop::Happened(Micros /*due*/) { return Now(); }
 
 void GameLoop::DrawIfChanged() {
   if (!Running() || !sceneTouched_) return;

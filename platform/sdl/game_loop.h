@@ -17,7 +17,7 @@
 
 namespace skyscrub::sdl {
 
-class GameLoop {
+class GameLoop : private TimerSchedule::Loop {
  public:
   // Pictures decoded early are taken from `early` (when given). `windowed`: where the window
   // goes when a full screen of the player's becomes a window.
@@ -37,6 +37,8 @@ class GameLoop {
   void Handle(const SDL_Event& event);
   void HandleWindowEvent(const SDL_WindowEvent& event);
   void RunDueTimers();
+  bool Deliver(std::size_t index) override;
+  Micros Happened(Micros due) override;
   void DrawIfChanged();
   // Microseconds until the next timer or the next frame falls due.
   Micros WaitMicros() const;

@@ -15,7 +15,7 @@ WebLoop::WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, sdl::Ga
       painter_(window),
       mouse_(events, painter_),
       schedule_(events.Timers()) {
-  Observe(Now());
+  schedule_.Observe(Now(), *this);
 }
 
 WebLoop::Micros WebLoop::Now() const { return clock_.Now(emscripten_get_now()); }
@@ -41,31 +41,29 @@ void WebLoop::HandleEvents() {
   while (Running() && SDL_PollEvent(&event) == 1) {
     if (!pads_.Handle(event, events_) && !mouse_.Handle(event)) continue;  // nothing else reaches the game
     sceneTouched_ = true;
-    Observe(Now());
+    schedule_.Observe(Now(), *this);
   }
 }
 
 void WebLoop::RunDueTimers() {
   const Micros now = Now();
-  Observe(now);
-  while (Running()) {
-    const auto due = schedule_.Due(now);
-    if (!due) break;
-    const Micros dueAt = *schedule_.NextDue();  // the earliest due is the one to run
-    schedule_.Ran(*due);
-    const WindowEvent tick = TimerEvent(*due);
-    if (tick == kMainTick) ++mainTicks_;
-    events_.Deliver(tick);
-    sceneTouched_ = true;
-    Observe(dueAt);
-  }
+  schedule_.RunDue(now, now, *this);
   ranUpTo_ = now;
 }
 
-void WebLoop::Observe(Micros at) {
-  schedule_.Observe(at);
-  mainTimerOn_.Note(TimerSchedule::Runs(game_.Timer1), at);
+bool WebLoop::Deliver(std::size_t index) {
+  const WindowEvent tick = TimerEvent(index);
+  if (!Running() || !events_.Deliver(tick)) return false;
+  if (tick == kMainTick) ++mainTicks_;
+  sceneTouched_ = true;
+  return true;
 }
+
+// A tick runs up to a frame after it fell due, but happens when it fell due: a timer it starts
+// is due one Interval after that, and one it stops ticks no more from then.
+WebLoop::Micros WebLoop::Happened(Micros due) { return due; }
+
+void WebLoop::Observed(Micros at) { mainTimerOn_.Note(TimerSchedule::Runs(game_.Timer1), at); }
 
 void WebLoop::DrawNow() {
   sceneTouched_ = false;

@@ -17,7 +17,7 @@
 
 namespace skyscrub::web {
 
-class WebLoop {
+class WebLoop : private TimerSchedule::Loop {
  public:
   using Micros = TimerSchedule::Micros;
 
@@ -40,10 +40,10 @@ class WebLoop {
   Micros Now() const;
   void HandleEvents();
   void RunDueTimers();
-  // Takes note of timers a handler switched on, off or re-timed, as of `at`: when the event it
-  // handled happened. A tick runs up to a frame after it fell due, but happens when it fell
-  // due: a timer it starts is due one Interval after that, and one it stops ticks no more from then.
-  void Observe(Micros at);
+  bool Deliver(std::size_t index) override;
+  Micros Happened(Micros due) override;
+  // Times the main tick's timer from each look at the timers.
+  void Observed(Micros at) override;
 
   WindowEvents& events_;
   GameWindow& game_;

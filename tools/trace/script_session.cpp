@@ -112,8 +112,13 @@ bool Session::Deliver(WindowEvent event) {
   if (!events_.Deliver(event)) return false;
   ++delivered_;
   if (event == kMainTick) ++ticks_;
-  schedule_.Observe(now_);  // the handler may have switched timers on or off
   if (afterEvent) afterEvent();
+  return true;
+}
+
+bool Session::DeliverNow(WindowEvent event) {
+  if (!Deliver(event)) return false;
+  schedule_.Observe(now_);  // the handler may have switched timers on or off
   return true;
 }
 
@@ -174,27 +179,27 @@ Session::Error Session::ModeTestCommand(std::string_view args) {
 
 Session::Error Session::Load(std::string_view args) {
   if (!args.empty()) return "load takes nothing, not " + Quote(args);
-  if (Deliver({WindowEvent::Kind::Load})) Deliver({WindowEvent::Kind::Activate});
+  if (DeliverNow({WindowEvent::Kind::Load})) DeliverNow({WindowEvent::Kind::Activate});
   return std::nullopt;
 }
 
 Session::Error Session::Click(std::string_view args) {
   const auto index = ElementEventsNamed(args);
   if (!index || kElementEvents[*index].click == nullptr) return "nothing to click named " + Quote(args);
-  Deliver({WindowEvent::Kind::Click, static_cast<std::uint8_t>(*index)});
+  DeliverNow({WindowEvent::Kind::Click, static_cast<std::uint8_t>(*index)});
   return std::nullopt;
 }
 
 Session::Error Session::Move(std::string_view args) {
   const auto index = ElementEventsNamed(args);
   if (!index) return "no mouse-move for " + Quote(args);
-  Deliver({WindowEvent::Kind::MouseMove, static_cast<std::uint8_t>(*index)});
+  DeliverNow({WindowEvent::Kind::MouseMove, static_cast<std::uint8_t>(*index)});
   return std::nullopt;
 }
 
 Session::Error Session::Close(std::string_view args) {
   if (!args.empty()) return "close takes nothing, not " + Quote(args);
-  Deliver({WindowEvent::Kind::Close});
+  DeliverNow({WindowEvent::Kind::Close});
   return std::nullopt;
 }
 
@@ -228,7 +233,7 @@ Session::Error Session::Repeat(std::string_view args, std::size_t index) {
   if (!count) return "expected a count, not " + Quote(args);
   const Timer& timer = game.*kTimerEvents[index].timer;
   for (std::int64_t i = 0; i < *count && timer.Enabled; ++i) {
-    if (!Deliver(TimerEvent(index))) break;
+    if (!DeliverNow(TimerEvent(index))) break;
   }
   return std::nullopt;
 }
@@ -245,13 +250,8 @@ Session::Error Session::Run(std::string_view args) {
   if (!ms) return "run needs milliseconds, not " + Quote(args);
   const TimerSchedule::Micros until = now_ + *ms * 1000;
   if (until > kClockEnd) return std::string("run goes past the end of the fake clock");
-  schedule_.Observe(now_);
-  for (auto next = schedule_.NextDue(); next && *next <= until; next = schedule_.NextDue()) {
-    now_ = *next;
-    const auto due = schedule_.Due(now_);
-    schedule_.Ran(*due);
-    if (!Deliver(TimerEvent(*due))) break;
-  }
+  ScheduledTicks ticks{*this};
+  schedule_.RunDue(now_, until, ticks);
   now_ = until;
   return std::nullopt;
 }

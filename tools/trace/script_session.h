@@ -87,6 +87,16 @@ class Session {
   Error Repeat(std::string_view args, std::size_t index);
   // Delivers one event; false once the program has ended or the limit is spent.
   bool Deliver(WindowEvent event);
+  // Delivers one event at the fake clock's present: a timer its handler starts counts from now.
+  bool DeliverNow(WindowEvent event);
+  // The schedule's ticks reach the game as the script's own events do; the fake clock stands at
+  // each as it falls due.
+  struct ScheduledTicks final : TimerSchedule::Loop {
+    explicit ScheduledTicks(Session& session) : session(session) {}
+    bool Deliver(std::size_t index) override { return session.Deliver(TimerEvent(index)); }
+    TimerSchedule::Micros Happened(TimerSchedule::Micros due) override { return due; }
+    Session& session;
+  };
   Error Mismatch(std::string message);
   void PrintEffects();
 
