@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "tools/trace/demo_recorder.h"
+#include "recording/demo_recorder.h"
 
 namespace skyscrub::sdl {
 
-class DemoFile final : public trace::ScriptOutput {
+class DemoFile final : public recording::ScriptOutput {
  public:
   // Creates (or empties) the file; nothing, with `error` set, when it cannot.
   static std::optional<DemoFile> Create(const std::string& path, std::string& error);

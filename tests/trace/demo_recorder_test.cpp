@@ -1,16 +1,18 @@
 // A game recorded as it is played replays exactly, to every check; a recording that differs
 // from the game is refused at its first check after the difference, naming what differs.
-#include "tools/trace/demo_recorder.h"
+#include "recording/demo_recorder.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "tools/trace/script_session.h"
-#include "tools/trace/state_check.h"
+#include "recording/state_check.h"
 
 namespace skyscrub::trace {
 namespace {
+
+using namespace recording;  // the recorder under test
 
 struct Outcome {
   int status;

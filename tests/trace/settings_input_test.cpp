@@ -7,12 +7,12 @@
 
 #include "settings/file_access.h"
 #include "tools/trace/script_session.h"
-#include "tools/trace/value_text.h"
+#include "recording/value_text.h"
 
 namespace skyscrub::trace {
 namespace {
 
-std::string RawLine(const std::string& content) { return "settings raw " + QuoteText(content); }
+std::string RawLine(const std::string& content) { return "settings raw " + recording::QuoteText(content); }
 
 std::string Many(char c, std::size_t n = std::size_t{4} * 1024 * 1024) { return std::string(n, c); }
 

@@ -8,10 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "tools/trace/script_words.h"
-#include "tools/trace/value_text.h"
+#include "recording/script_words.h"
+#include "recording/value_text.h"
 
 namespace skyscrub::trace {
+
+using namespace recording;
 
 namespace {
 

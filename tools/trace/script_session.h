@@ -14,9 +14,9 @@
 #include "game/window_events.h"
 #include "platform/script/scripted_platform.h"
 #include "platform/timer_schedule.h"
-#include "tools/trace/demo_recorder.h"
-#include "tools/trace/name_table.h"
-#include "tools/trace/state_check.h"
+#include "recording/demo_recorder.h"
+#include "recording/name_table.h"
+#include "recording/state_check.h"
 
 namespace skyscrub::trace {
 
@@ -31,7 +31,7 @@ struct Limits {
 class Session {
  public:
   // With `record`, the session is recorded as a game is (the soak checks its recordings so).
-  explicit Session(std::ostream& out, Limits limits = {}, ScriptOutput* record = nullptr);
+  explicit Session(std::ostream& out, Limits limits = {}, recording::ScriptOutput* record = nullptr);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -45,7 +45,7 @@ class Session {
 
   ScriptedPlatform system;
   // Recorded, the game takes the system through the recorder; so the recorder comes first.
-  std::unique_ptr<DemoRecorder> recorder;  // only when recorded
+  std::unique_ptr<recording::DemoRecorder> recorder;  // only when recorded
   GameWindow game;
 
   std::uint64_t Events() const { return delivered_; }
@@ -95,7 +95,7 @@ class Session {
   WindowEvents events_{game, recorder.get()};
   TimerSchedule schedule_{events_.Timers()};
   TimerSchedule::Micros now_ = 0;  // the fake clock
-  RecordedState recorded_;         // the state as the script's checks state it
+  recording::RecordedState recorded_;        // the state as the script's checks state it
   std::uint64_t delivered_ = 0;
   std::uint64_t ticks_ = 0;
   bool poked_ = false;  // a `set` has written the state

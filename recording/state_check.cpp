@@ -1,13 +1,13 @@
-#include "tools/trace/state_check.h"
+#include "recording/state_check.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 
-#include "tools/trace/name_table.h"
-#include "tools/trace/value_text.h"
+#include "recording/name_table.h"
+#include "recording/value_text.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 namespace {
 
@@ -133,4 +133,4 @@ std::vector<std::string> RecordedState::Differences(const std::vector<std::strin
   return differences;
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

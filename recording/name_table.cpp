@@ -1,4 +1,4 @@
-#include "tools/trace/name_table.h"
+#include "recording/name_table.h"
 
 #include <limits>
 #include <optional>
@@ -6,10 +6,10 @@
 #include <type_traits>
 #include <utility>
 
-#include "platform/script/scripted_platform.h"
-#include "tools/trace/value_text.h"
+#include "game/scene/scene.h"
+#include "recording/value_text.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 namespace {
 
@@ -116,9 +116,8 @@ void NameTable::Add(std::string name, Locate locate, Codec codec) {
 }
 
 NameTable::NameTable() {
-  // Every window is laid out alike, so the places found in one hold in all.
-  ScriptedPlatform system;
-  const GameWindow prototype(system.platform());
+  // Every window's scene is laid out alike, so the places found in one hold in all.
+  const Scene prototype;
   std::vector<std::pair<const Element*, Place>> elements;
   const auto& tops = prototype.FrontToBack();
   for (std::size_t t = 0; t < tops.size(); ++t) {
@@ -240,4 +239,4 @@ const NamedValue* NameTable::Find(std::string_view name) const {
   return found == byName_.end() ? nullptr : &values_[found->second];
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

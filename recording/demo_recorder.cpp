@@ -1,9 +1,9 @@
-#include "tools/trace/demo_recorder.h"
+#include "recording/demo_recorder.h"
 
-#include "tools/trace/script_words.h"
-#include "tools/trace/value_text.h"
+#include "recording/script_words.h"
+#include "recording/value_text.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 namespace {
 
@@ -206,4 +206,4 @@ void DemoRecorder::WriteOut(bool keepLastLine) {
   if (!keepLastLine) repeatAt_.reset();
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -12,10 +12,10 @@
 #include <string_view>
 
 #include "game/window_events.h"
-#include "tools/trace/recording_platform.h"
-#include "tools/trace/state_check.h"
+#include "recording/recording_platform.h"
+#include "recording/state_check.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 // Where the script goes. Write must be safe in a signal handler for DemoRecorder::WriteOnCrash.
 class ScriptOutput {
@@ -92,4 +92,4 @@ class StringOutput final : public ScriptOutput {
   std::string text_;
 };
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording
