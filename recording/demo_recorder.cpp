@@ -1,5 +1,7 @@
 #include "recording/demo_recorder.h"
 
+#include <limits>
+
 #include "recording/script_words.h"
 #include "recording/value_text.h"
 
@@ -11,9 +13,12 @@ namespace {
 // the mouse moving), so that a recording costs no more memory than this.
 constexpr std::size_t kWriteOutAt = 64 * 1024;
 
-std::uint8_t KeyBit(Key key) {
+using KeyMask = DemoRecorder::KeyMask;
+static_assert(kKeys.size() <= std::numeric_limits<KeyMask>::digits, "a key mask holds one bit per key");
+
+KeyMask KeyBit(Key key) {
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
-    if (kKeys[i].value == key) return static_cast<std::uint8_t>(1u << i);
+    if (kKeys[i].value == key) return static_cast<KeyMask>(1u << i);
   }
   return 0;
 }
@@ -57,7 +62,7 @@ void WriteNumber(ScriptOutput& out, int number) {
 
 // The `keys` line for the keys of `held` (one bit each, in the order of kKeys), written in
 // pieces that need no memory of their own, so that a crash can write it too.
-void WriteKeys(ScriptOutput& out, std::uint8_t held) {
+void WriteKeys(ScriptOutput& out, KeyMask held) {
   out.Write(held == 0 ? "keys none" : "keys ");
   bool first = true;
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
@@ -120,7 +125,7 @@ void DemoRecorder::Finish() {
 void DemoRecorder::WriteOnCrash(int signal) {
   out_.Write(script_);
   out_.Write(eventLines_);
-  if (const std::uint8_t keys = KeysNow(); keys != announcedKeys_) WriteKeys(out_, keys);
+  if (const KeyMask keys = KeysNow(); keys != announcedKeys_) WriteKeys(out_, keys);
   if (current_) {
     WriteEvent(out_, *current_);
     out_.Write("\n");
@@ -131,7 +136,7 @@ void DemoRecorder::WriteOnCrash(int signal) {
 }
 
 void DemoRecorder::KeyRead(Key key, bool held) {
-  const std::uint8_t bit = KeyBit(key);
+  const KeyMask bit = KeyBit(key);
   readKeys_ |= bit;
   heldKeys_ = held ? heldKeys_ | bit : heldKeys_ & ~bit;
 }
@@ -157,12 +162,12 @@ void DemoRecorder::Reseeded(std::uint64_t seed) { Line("reseed " + std::to_strin
 void DemoRecorder::Line(std::string_view text) { eventLines_.append(text).append("\n"); }
 
 // Only the keys the event asked for are known; the others stay as the replay holds them.
-std::uint8_t DemoRecorder::KeysNow() const {
-  return static_cast<std::uint8_t>((announcedKeys_ & ~readKeys_) | (heldKeys_ & readKeys_));
+DemoRecorder::KeyMask DemoRecorder::KeysNow() const {
+  return static_cast<KeyMask>((announcedKeys_ & ~readKeys_) | (heldKeys_ & readKeys_));
 }
 
 void DemoRecorder::KeysLine() {
-  const std::uint8_t keys = KeysNow();
+  const KeyMask keys = KeysNow();
   if (keys == announcedKeys_) return;
   announcedKeys_ = keys;
   StringOutput line;

@@ -28,6 +28,8 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
  public:
   static constexpr std::uint64_t kCheckEvery = 60;
   static constexpr std::uint64_t kFullCheckEvery = 1800;
+  // Keys, one bit per key of kKeys (the recorder checks at compile time that they all fit).
+  using KeyMask = std::uint8_t;
 
   // Records a game played on `system`; `heading` (comment lines) opens the script.
   DemoRecorder(Platform& system, ScriptOutput& out, std::string_view heading = {});
@@ -61,7 +63,7 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   void Line(std::string_view text);  // a line of the current event's inputs
   // The event's line: `count` more of a repeatable command merge with the one written last.
   void EventLine(std::string_view text, bool repeatable);
-  std::uint8_t KeysNow() const;
+  KeyMask KeysNow() const;
   void KeysLine();
   void Check(bool full);
   void WriteOut(bool keepLastLine);
@@ -73,7 +75,7 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   std::string script_;       // written but not yet given to `out_`
   std::string eventLines_;   // the inputs of the event being handled
   std::optional<WindowEvent> current_;  // the event being handled
-  std::uint8_t heldKeys_ = 0, readKeys_ = 0, announcedKeys_ = 0;  // one bit per key of kKeys
+  KeyMask heldKeys_ = 0, readKeys_ = 0, announcedKeys_ = 0;
   ModeTest announcedModeTest_ = ModeTest::Successful;
   std::optional<std::size_t> repeatAt_;  // where the counted line written last starts in script_
   std::string repeatWord_;

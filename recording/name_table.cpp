@@ -17,6 +17,7 @@ namespace {
 // Parse(text, window) -> optional<T>.
 template <class Int>
 struct IntegerCodec {
+  static_assert(std::is_integral_v<Int>);
   static std::string Format(Int v) { return std::to_string(v); }
   static std::optional<Int> Parse(std::string_view text, GameWindow&) {
     const auto v = ParseInteger(text, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max());
@@ -54,6 +55,10 @@ struct DoubleCodec {
   static std::string Format(double v) { return FormatNumber(v); }
   static std::optional<double> Parse(std::string_view text, GameWindow&) { return ParseDouble(text); }
 };
+
+// A game variable's number: a whole number of its own width, or a double.
+template <class Number>
+using NumberCodec = std::conditional_t<std::is_same_v<Number, double>, DoubleCodec, IntegerCodec<Number>>;
 
 struct TextCodec {
   static std::string Format(const std::string& v) { return JsonQuoted(v); }
@@ -155,39 +160,14 @@ void NameTable::AddVariables() {
           codec);
     }
   };
-  using Int16 = IntegerCodec<std::int16_t>;
   using V = GameVariables;
-  variable("musicEnabled", &V::musicEnabled, Int16{});
-  variable("soundEnabled", &V::soundEnabled, Int16{});
-  variable("quotaReached", &V::quotaReached, BooleanCodec{});
-  variable("gasCount", &V::gasCount, Int16{});
-  variable("ch4Odds", &V::ch4Odds, Int16{});
-  variable("cfcTimer", &V::cfcTimer, Int16{});
-  variable("cfcInterval", &V::cfcInterval, Int16{});
-  variable("gasTimer", &V::gasTimer, Int16{});
-  variable("gasInterval", &V::gasInterval, Int16{});
-  array("cfcDrift", &V::cfcDrift, DoubleCodec{});
-  array("gasGrowing", &V::gasGrowing, Int16{});
-  variable("soundHold", &V::soundHold, Int16{});
-  variable("gameOverPending", &V::gameOverPending, BooleanCodec{});
-  variable("gameOverTimer", &V::gameOverTimer, Int16{});
-  variable("gasDestroyed", &V::gasDestroyed, IntegerCodec<std::int32_t>{});
-  variable("lastGasIndex", &V::lastGasIndex, Int16{});
-  variable("savedScreenWidth", &V::savedScreenWidth, Int16{});
-  variable("savedScreenHeight", &V::savedScreenHeight, Int16{});
-  variable("lives", &V::lives, Int16{});
-  variable("animTick", &V::animTick, Int16{});
-  variable("reloadTicks", &V::reloadTicks, Int16{});
-  variable("canFire", &V::canFire, BooleanCodec{});
-  variable("dragX", &V::dragX, DoubleCodec{});
-  variable("speedX", &V::speedX, DoubleCodec{});
-  variable("speedY", &V::speedY, DoubleCodec{});
-  variable("gravity", &V::gravity, DoubleCodec{});
-  array("bulletSpeed", &V::bulletSpeed, Int16{});
-  variable("engineExhausted", &V::engineExhausted, BooleanCodec{});
-  variable("uvIndex", &V::uvIndex, Int16{});
-  array("uvStepY", &V::uvStepY, Int16{});
-  array("uvStepX", &V::uvStepX, DoubleCodec{});
+#define SKYSCRUB_NUMBER(type, name) variable(#name, &V::name, NumberCodec<type>{});
+#define SKYSCRUB_BOOLEAN(name) variable(#name, &V::name, BooleanCodec{});
+#define SKYSCRUB_ARRAY(type, name, size) array(#name, &V::name, NumberCodec<type>{});
+#include "game/state/game_variable_list.inc"
+#undef SKYSCRUB_NUMBER
+#undef SKYSCRUB_BOOLEAN
+#undef SKYSCRUB_ARRAY
 }
 
 void NameTable::AddElement(const Element& e, Place at) {
