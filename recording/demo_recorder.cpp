@@ -1,7 +1,9 @@
 #include "recording/demo_recorder.h"
 
 #include <limits>
+#include <utility>
 
+#include "recording/recording_format.h"
 #include "recording/script_words.h"
 #include "recording/value_text.h"
 
@@ -76,10 +78,11 @@ void WriteKeys(ScriptOutput& out, KeyMask held) {
 
 }  // namespace
 
-DemoRecorder::DemoRecorder(Platform& system, ScriptOutput& out, std::string_view heading)
-    : recording_(system, *this), out_(out) {
+DemoRecorder::DemoRecorder(Platform& system, ScriptOutput& out, std::optional<std::string_view> heading,
+                           Clock clock)
+    : recording_(system, *this), out_(out), clock_(std::move(clock)), lastWriteOut_(clock_()) {
   script_.reserve(2 * kWriteOutAt);
-  script_.append(heading);
+  if (heading) script_.append(kFormatLine).append("\n").append(*heading);
 }
 
 DemoRecorder::~DemoRecorder() {
@@ -104,7 +107,7 @@ void DemoRecorder::Delivered(WindowEvent event) {
   } else if (event == kMainTick && ++ticks_ % kCheckEvery == 0) {
     Check(ticks_ % kFullCheckEvery == 0);
   }
-  if (script_.size() >= kWriteOutAt) WriteOut(true);
+  if (script_.size() >= kWriteOutAt || clock_() - lastWriteOut_ >= kWriteOutEvery) WriteOut(true);
 }
 
 void DemoRecorder::Poked(std::string_view line) {
@@ -130,7 +133,7 @@ void DemoRecorder::WriteOnCrash(int signal) {
     WriteEvent(out_, *current_);
     out_.Write("\n");
   }
-  out_.Write("# the game crashed here, on signal ");
+  out_.Write(kCrashNote);
   WriteNumber(out_, signal);
   out_.Write("\n");
 }
@@ -206,6 +209,8 @@ void DemoRecorder::Check(bool full) {
 void DemoRecorder::WriteOut(bool keepLastLine) {
   const std::size_t keep = keepLastLine && repeatAt_ ? *repeatAt_ : script_.size();
   out_.Write(std::string_view(script_).substr(0, keep));
+  out_.WrittenOut(ticks_);
+  lastWriteOut_ = clock_();
   script_.erase(0, keep);
   if (repeatAt_) repeatAt_ = 0;
   if (!keepLastLine) repeatAt_.reset();

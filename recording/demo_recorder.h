@@ -5,8 +5,10 @@
 // changed), then the event itself; runs of the same timer's events become one counted line.
 // Every kCheckEvery main ticks, and at the end, a check states the whole game state; every
 // kFullCheckEvery main ticks, and at the start and the end, a full one. What is recorded is
-// written out at each check.
+// written out at each check, and between checks at least every kWriteOutEvery.
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +24,9 @@ class ScriptOutput {
  public:
   virtual ~ScriptOutput() = default;
   virtual void Write(std::string_view text) = 0;
+  // After each piece the game's normal course wrote out (never from a signal handler), with the
+  // main ticks recorded so far: where a file can say that a write failed, and when.
+  virtual void WrittenOut(std::uint64_t /*tick*/) {}
 };
 
 class DemoRecorder final : public EventObserver, RecordedInputs {
@@ -31,8 +36,16 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   // Keys, one bit per key of kKeys (the recorder checks at compile time that they all fit).
   using KeyMask = std::uint8_t;
 
-  // Records a game played on `system`; `heading` (comment lines) opens the script.
-  DemoRecorder(Platform& system, ScriptOutput& out, std::string_view heading = {});
+  // Between checks, what is recorded is written out at least this often, so that a crash or a
+  // kill on the title screen loses little; `clock` tells the time (tests set it).
+  static constexpr std::chrono::milliseconds kWriteOutEvery{2000};
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
+  // Records a game played on `system`. With a heading (comment lines) the script is a
+  // recording for a file: the format line, then the heading, open it. Without one it is a
+  // bare script (the trace tool's own sessions).
+  DemoRecorder(Platform& system, ScriptOutput& out, std::optional<std::string_view> heading = std::nullopt,
+               Clock clock = std::chrono::steady_clock::now);
   DemoRecorder(const DemoRecorder&) = delete;
   DemoRecorder& operator=(const DemoRecorder&) = delete;
   ~DemoRecorder() override;
@@ -82,6 +95,8 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   std::uint64_t repeatCount_ = 0;
   std::uint64_t ticks_ = 0;
   bool finished_ = false;
+  Clock clock_;
+  std::chrono::steady_clock::time_point lastWriteOut_;
 };
 
 // A script kept in memory.

@@ -93,7 +93,7 @@ std::optional<StateCheck> ParseCheck(std::string_view args, std::string& error) 
     const std::size_t equals = token.find('=');
     const NamedValue* named = equals == std::string_view::npos ? nullptr : NameTable::Get().Find(token.substr(0, equals));
     if (named == nullptr) {
-      error = "check has no value named by '" + std::string(token) + "'";
+      error = "check has no value named by " + QuoteWord(token);
       return std::nullopt;
     }
     check.changed.emplace_back(static_cast<std::size_t>(named - all.data()), std::string(token.substr(equals + 1)));

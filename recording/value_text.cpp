@@ -114,6 +114,13 @@ std::optional<std::string> ParseText(std::string_view text) {
   return out;
 }
 
+std::string QuoteWord(std::string_view word) {
+  constexpr std::size_t kQuotedAtMost = 40;
+  std::string quoted(1, '\'');
+  quoted.append(word.substr(0, kQuotedAtMost)).append(word.size() > kQuotedAtMost ? "...'" : "'");
+  return quoted;
+}
+
 std::string JsonQuoted(std::string_view text) {
   std::string out = "\"";
   for (const char c : text) {

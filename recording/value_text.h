@@ -23,6 +23,10 @@ std::optional<bool> ParseTruth(std::string_view text);
 // is, everything else escaped.
 std::string QuoteText(std::string_view text);
 
+// A word of a script as an error message quotes it: in single quotes, no more than its first
+// 40 characters (then "..."), however long the word.
+std::string QuoteWord(std::string_view word);
+
 // `text` as a JSON string literal, quotes included.
 std::string JsonQuoted(std::string_view text);
 

@@ -101,6 +101,7 @@ int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan
   if (recorder) {
     SetCrashWriter(nullptr);
     recorder->Finish();
+    file->ReportAtExit();
   }
   StopGuardingWindow();
   return 0;
