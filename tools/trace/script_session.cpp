@@ -110,7 +110,7 @@ void Session::PrintEffects() {
 bool Session::Deliver(WindowEvent event) {
   if (Ended() || (poked_ && !limits_.eventsAfterSet)) return false;
   if (delivered_ >= limits_.maxEvents) {
-    overLimit_ = "the replay reached its limit of " + std::to_string(limits_.maxEvents) + " events";
+    Exceed(limits_.maxEvents, "events");
     return false;
   }
   if (!events_.Deliver(event)) return false;
@@ -124,11 +124,16 @@ bool Session::Deliver(WindowEvent event) {
 
 bool Session::ReadState() {
   if (stateReads_ >= limits_.maxStateReads) {
-    overLimit_ = "the replay reached its limit of " + std::to_string(limits_.maxStateReads) + " checks and dumps";
+    Exceed(limits_.maxStateReads, "checks and dumps");
     return false;
   }
   ++stateReads_;
   return true;
+}
+
+void Session::Exceed(std::uint64_t limit, std::string_view what) {
+  overLimit_ = "the replay reached its limit of " + std::to_string(limit) + " " + std::string(what) +
+               " (skyscrub-trace --max-events raises it)";
 }
 
 Session::Error Session::Mismatch(std::string message) {

@@ -28,12 +28,15 @@ struct Limits {
   // (its fastest tick and its polls are 1 ms), so this is some 14 hours of play; a replay of
   // it takes a few minutes at most.
   static constexpr std::uint64_t kEvents = 50'000'000;
-  // A check or a dump reads the whole state (some thousand values). A recording has a check
-  // every 60 main ticks, so even a recording of kEvents main ticks has fewer.
-  static constexpr std::uint64_t kStateReads = 1'000'000;
+  // A check or a dump reads the whole state (some thousand values), as long as a few hundred
+  // events take. A recording has a check every 60 main ticks, so fewer than this.
+  static constexpr std::uint64_t kEventsPerStateRead = 50;
+
+  // Limits of `events`, and of checks and dumps in proportion.
+  static constexpr Limits ForEvents(std::uint64_t events) { return {events, events / kEventsPerStateRead}; }
 
   std::uint64_t maxEvents = kEvents;
-  std::uint64_t maxStateReads = kStateReads;
+  std::uint64_t maxStateReads = kEvents / kEventsPerStateRead;
   // After a `set` the state may be one no play can reach (an index past its array, a counter
   // at its limit), where the game's own guarantees no longer hold; false delivers no further event.
   bool eventsAfterSet = true;
@@ -102,6 +105,7 @@ class Session {
   bool Deliver(WindowEvent event);
   // Counts a read of the whole state against its limit; false when it is spent.
   bool ReadState();
+  void Exceed(std::uint64_t limit, std::string_view what);
   Error Mismatch(std::string message);
   void PrintEffects();
 
