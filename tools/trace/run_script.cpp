@@ -59,6 +59,7 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, Lim
               "line of a script or recording";
     } else {
       error = session.Execute(line);
+      if (!error) error = session.OverLimit();
     }
     if (!IsBlank(line)) std::swap(last, line);
     if (error) {

@@ -97,7 +97,7 @@ std::optional<std::string> Session::Execute(std::string_view line) {
     if (command.word != word) continue;
     Error error = (this->*command.run)(args);
     PrintEffects();
-    return overLimit_ ? overLimit_ : error;
+    return error;
   }
   return "unknown command " + QuoteWord(word);
 }

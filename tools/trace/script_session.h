@@ -53,8 +53,9 @@ class Session {
   std::optional<std::string> Execute(std::string_view line);
   // The error came from a check or an `ended` that the replay does not match.
   bool Mismatched() const { return mismatched_; }
-  // The error is that the script asked for more work than its limits allow.
-  bool OverLimit() const { return overLimit_.has_value(); }
+  // Once the script has asked for more work than its limits allow: which limit. From then on
+  // no further event or check runs (the lines that asked run no further, without an error).
+  const std::optional<std::string>& OverLimit() const { return overLimit_; }
 
   // Called after every event the game has handled (load, click, move, tick, poll).
   std::function<void()> afterEvent;
