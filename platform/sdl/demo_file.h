@@ -24,7 +24,6 @@ class DemoFile final : public recording::ScriptOutput {
   void WrittenOut(std::uint64_t tick) override;
   // Once the game has ended: says again that the recording stopped short, if it did.
   void ReportAtExit() const;
-  bool Failed() const { return failure_ != 0; }
 
  private:
   DemoFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}

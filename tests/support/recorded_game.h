@@ -27,8 +27,10 @@ struct RecordedGame {
     events.Deliver({WindowEvent::Kind::Load});
     events.Deliver({WindowEvent::Kind::Activate});
   }
-  void Move(std::string_view name) {
-    events.Deliver({WindowEvent::Kind::MouseMove, static_cast<std::uint8_t>(ElementEventsNamed(name).value())});
+  void Move(std::string_view name) { OnElement(WindowEvent::Kind::MouseMove, name); }
+  void Click(std::string_view name) { OnElement(WindowEvent::Kind::Click, name); }
+  void OnElement(WindowEvent::Kind kind, std::string_view name) {
+    events.Deliver({kind, static_cast<std::uint8_t>(ElementEventsNamed(name).value())});
   }
 
   ScriptedPlatform system;
