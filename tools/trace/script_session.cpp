@@ -56,6 +56,9 @@ std::string_view StripComment(std::string_view line) {
   return line;
 }
 
+// Errors quote only the start of a long word.
+std::string Quote(std::string_view text) { return QuoteWord(text); }
+
 // A recording gives each message box and reseed its answer just before the event that asks;
 // a script that queues more than this is no recording.
 constexpr std::size_t kMostWaiting = 1000;
@@ -99,7 +102,7 @@ std::optional<std::string> Session::Execute(std::string_view line) {
     PrintEffects();
     return error;
   }
-  return "unknown command " + QuoteWord(word);
+  return "unknown command " + Quote(word);
 }
 
 void Session::PrintEffects() {
@@ -143,7 +146,7 @@ Session::Error Session::Mismatch(std::string message) {
 
 Session::Error Session::Seed(std::string_view args) {
   const auto seed = ParseInteger(args, 0, std::numeric_limits<std::int64_t>::max());
-  if (!seed) return "seed needs a whole number, not " + QuoteWord(args);
+  if (!seed) return "seed needs a whole number, not " + Quote(args);
   system.SetSeed(static_cast<std::uint64_t>(*seed));
   return std::nullopt;
 }
@@ -156,7 +159,7 @@ Session::Error Session::Settings(std::string_view args) {
   }
   if (first == "raw") {
     const auto text = rest.empty() || rest.front() != '"' ? std::nullopt : ParseText(rest);
-    if (!text) return "settings raw needs one quoted text, not " + QuoteWord(rest);
+    if (!text) return "settings raw needs one quoted text, not " + Quote(rest);
     system.settingsContent = *text;
     return std::nullopt;
   }
@@ -170,7 +173,7 @@ Session::Error Session::Settings(std::string_view args) {
 
 Session::Error Session::Answer(std::string_view args) {
   const auto answer = Lookup(kAnswers, args);
-  if (!answer) return "answer needs OK, Yes or No, not " + QuoteWord(args);
+  if (!answer) return "answer needs OK, Yes or No, not " + Quote(args);
   if (system.answers.size() >= kMostWaiting) return "more than " + std::to_string(kMostWaiting) + " answers wait";
   system.answers.push_back(*answer);
   return std::nullopt;
@@ -180,47 +183,47 @@ Session::Error Session::Screen(std::string_view args) {
   const std::vector<std::string_view> size = Words(args);
   const auto width = size.size() == 2 ? ParseInteger(size[0], 0, 32767) : std::nullopt;
   const auto height = size.size() == 2 ? ParseInteger(size[1], 0, 32767) : std::nullopt;
-  if (!width || !height) return "screen needs a width and a height in 0..32767, not " + QuoteWord(args);
+  if (!width || !height) return "screen needs a width and a height in 0..32767, not " + Quote(args);
   system.screen = {static_cast<std::int32_t>(*width), static_cast<std::int32_t>(*height)};
   return std::nullopt;
 }
 
 Session::Error Session::ModeTestCommand(std::string_view args) {
   const auto answer = Lookup(kModeTests, args);
-  if (!answer) return "modetest needs 0, 1 or 2, not " + QuoteWord(args);
+  if (!answer) return "modetest needs 0, 1 or 2, not " + Quote(args);
   system.modeTest = *answer;
   return std::nullopt;
 }
 
 Session::Error Session::Load(std::string_view args) {
-  if (!args.empty()) return "load takes nothing, not " + QuoteWord(args);
+  if (!args.empty()) return "load takes nothing, not " + Quote(args);
   if (Deliver({WindowEvent::Kind::Load})) Deliver({WindowEvent::Kind::Activate});
   return std::nullopt;
 }
 
 Session::Error Session::Click(std::string_view args) {
   const auto index = ElementEventsNamed(args);
-  if (!index || kElementEvents[*index].click == nullptr) return "nothing to click named " + QuoteWord(args);
+  if (!index || kElementEvents[*index].click == nullptr) return "nothing to click named " + Quote(args);
   Deliver({WindowEvent::Kind::Click, static_cast<std::uint8_t>(*index)});
   return std::nullopt;
 }
 
 Session::Error Session::Move(std::string_view args) {
   const auto index = ElementEventsNamed(args);
-  if (!index) return "no mouse-move for " + QuoteWord(args);
+  if (!index) return "no mouse-move for " + Quote(args);
   Deliver({WindowEvent::Kind::MouseMove, static_cast<std::uint8_t>(*index)});
   return std::nullopt;
 }
 
 Session::Error Session::Close(std::string_view args) {
-  if (!args.empty()) return "close takes nothing, not " + QuoteWord(args);
+  if (!args.empty()) return "close takes nothing, not " + Quote(args);
   Deliver({WindowEvent::Kind::Close});
   return std::nullopt;
 }
 
 Session::Error Session::Reseed(std::string_view args) {
   const auto seed = ParseInteger(args, 0, std::numeric_limits<std::int64_t>::max());
-  if (!seed) return "reseed needs a whole number, not " + QuoteWord(args);
+  if (!seed) return "reseed needs a whole number, not " + Quote(args);
   if (system.reseeds.size() >= kMostWaiting) return "more than " + std::to_string(kMostWaiting) + " reseeds wait";
   system.reseeds.push_back(static_cast<std::uint64_t>(*seed));
   return std::nullopt;
@@ -234,7 +237,7 @@ Session::Error Session::Keys(std::string_view args) {
       const std::size_t comma = rest.find(',');
       const std::string_view name = Trim(rest.substr(0, comma));
       const auto key = Lookup(kKeys, name);
-      if (!key) return "unknown key " + QuoteWord(name) + " (Escape Space Left Up Right P Z, or none)";
+      if (!key) return "unknown key " + Quote(name) + " (Escape Space Left Up Right P Z, or none)";
       held.insert(*key);
       if (comma == std::string_view::npos) break;
       rest = rest.substr(comma + 1);
@@ -246,7 +249,7 @@ Session::Error Session::Keys(std::string_view args) {
 
 Session::Error Session::Repeat(std::string_view args, std::size_t index) {
   const auto count = Count(args);
-  if (!count) return "expected a count, not " + QuoteWord(args);
+  if (!count) return "expected a count, not " + Quote(args);
   const Timer& timer = game.*kTimerEvents[index].timer;
   for (std::int64_t i = 0; i < *count && timer.Enabled; ++i) {
     if (!Deliver(TimerEvent(index))) break;
@@ -263,7 +266,7 @@ Session::Error Session::Run(std::string_view args) {
   constexpr std::int64_t kLongest = std::int64_t{1} << 40;
   constexpr TimerSchedule::Micros kClockEnd = TimerSchedule::Micros{1} << 62;
   const auto ms = ParseInteger(args, 0, kLongest);
-  if (!ms) return "run needs milliseconds, not " + QuoteWord(args);
+  if (!ms) return "run needs milliseconds, not " + Quote(args);
   const TimerSchedule::Micros until = now_ + *ms * 1000;
   if (until > kClockEnd) return std::string("run goes past the end of the fake clock");
   schedule_.Observe(now_);
@@ -280,8 +283,8 @@ Session::Error Session::Run(std::string_view args) {
 Session::Error Session::Set(std::string_view args) {
   const auto [name, value] = SplitWord(args);
   const NamedValue* target = NameTable::Get().Find(name);
-  if (!target) return "unknown name " + QuoteWord(name);
-  if (!target->write(game, value)) return "bad value " + QuoteWord(value) + " for " + std::string(name);
+  if (!target) return "unknown name " + Quote(name);
+  if (!target->write(game, value)) return "bad value " + Quote(value) + " for " + std::string(name);
   poked_ = true;
   if (recorder) recorder->Poked("set " + std::string(args));
   return std::nullopt;
@@ -292,7 +295,7 @@ Session::Error Session::Dump(std::string_view args) {
   std::vector<const NamedValue*> chosen;
   for (const std::string_view name : Words(args)) {
     const NamedValue* value = NameTable::Get().Find(name);
-    if (!value) return "unknown name " + QuoteWord(name);
+    if (!value) return "unknown name " + Quote(name);
     chosen.push_back(value);
   }
   if (chosen.empty()) {
@@ -329,7 +332,7 @@ Session::Error Session::Check(std::string_view args) {
 }
 
 Session::Error Session::EndedCommand(std::string_view args) {
-  if (!args.empty()) return "ended takes nothing, not " + QuoteWord(args);
+  if (!args.empty()) return "ended takes nothing, not " + Quote(args);
   if (!Ended()) return Mismatch("the recorded game ended here, the replay goes on");
   return std::nullopt;
 }
