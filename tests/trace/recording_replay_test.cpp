@@ -142,6 +142,7 @@ TEST(RecordingReplay, LongLinesAreRefusedAndBadWordsQuotedByTheirStartOnly) {
   // A settings file the game reads may be longer than any other line, and is written whole.
   const Outcome settings = Replay("settings raw \"" + std::string(100000, '7') + "\"\nload\n");
   EXPECT_EQ(settings.status, kReplayed) << settings.errors;
+  EXPECT_EQ(Replay("settings " + std::string(100000, '7') + "\n").status, kBadLine) << "the recorder writes no such line";
 }
 
 // A recording gives each answer and reseed just before the event that takes it.

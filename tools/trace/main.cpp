@@ -24,8 +24,8 @@ Prints each dump and each effect on the platform as a JSON line. A recorded game
 is complete when it ends with its final check and `ended`, or the note of a crash.
 A replay does at most 50000000 events (some 14 hours of play at the fastest speed)
 and 1000000 checks and dumps; --max-events raises or lowers the events, and the
-checks and dumps with them. No line may be longer than 64 KiB (a settings line
-may hold a whole settings file). Exit status:
+checks and dumps with them. No line may be longer than 64 KiB (a `settings raw`
+line may hold a whole settings file). Exit status:
   0  every line ran, and a recording was complete
   1  a check (or `ended`) the replay does not match: the replay went its own way
   2  a bad line, a line too long, or a recording of a format this tool does not read

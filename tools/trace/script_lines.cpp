@@ -1,5 +1,6 @@
 #include "tools/trace/script_lines.h"
 
+#include <algorithm>
 #include <istream>
 #include <string_view>
 
@@ -7,9 +8,14 @@ namespace skyscrub::trace {
 
 namespace {
 
-bool IsSettingsLine(std::string_view line) {
-  const std::size_t first = line.find_first_not_of(" \t");
-  return first != std::string_view::npos && line.substr(first).starts_with("settings");
+// `settings raw "...`: the settings file as the game read it.
+bool IsSettingsFileLine(std::string_view line) {
+  constexpr std::string_view kBlanks = " \t";
+  line.remove_prefix(std::min(line.size(), line.find_first_not_of(kBlanks)));
+  if (!line.starts_with("settings")) return false;
+  line.remove_prefix(8);
+  line.remove_prefix(std::min(line.size(), line.find_first_not_of(kBlanks)));
+  return line.starts_with("raw");
 }
 
 }  // namespace
@@ -29,7 +35,7 @@ bool ScriptLines::Next(std::string& line) {
       lineEnd_ = true;
       return true;
     }
-    if (line.size() == longest && longest == kLongest && IsSettingsLine(line)) longest = kLongestSettings;
+    if (line.size() == longest && longest == kLongest && IsSettingsFileLine(line)) longest = kLongestSettings;
     if (line.size() < longest) {
       line.push_back(Traits::to_char_type(c));
     } else {

@@ -13,8 +13,8 @@ class ScriptLines {
  public:
   // Far above any real line (a recording's first full check, the longest, is some 16 KB) ...
   static constexpr std::size_t kLongest = 64 * 1024;
-  // ... except a `settings` line, which holds the settings file the game read (it reads up to
-  // kMaxFileBytes of one), each byte written as up to four characters.
+  // ... except a `settings raw` line, which holds the settings file the game read (it reads up
+  // to kMaxFileBytes of one), each byte written as up to four characters.
   static constexpr std::size_t kLongestSettings = 4 * settings::kMaxFileBytes + kLongest;
 
   explicit ScriptLines(std::istream& in) : in_(in) {}
