@@ -40,12 +40,13 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   // kill on the title screen loses little; `clock` tells the time (tests set it).
   static constexpr std::chrono::milliseconds kWriteOutEvery{2000};
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
+  static std::chrono::steady_clock::time_point RealTime() { return std::chrono::steady_clock::now(); }
 
   // Records a game played on `system`. With a heading (comment lines) the script is a
   // recording for a file: the format line, then the heading, open it. Without one it is a
   // bare script (the trace tool's own sessions).
   DemoRecorder(Platform& system, ScriptOutput& out, std::optional<std::string_view> heading = std::nullopt,
-               Clock clock = std::chrono::steady_clock::now);
+               Clock clock = RealTime);
   DemoRecorder(const DemoRecorder&) = delete;
   DemoRecorder& operator=(const DemoRecorder&) = delete;
   ~DemoRecorder() override;

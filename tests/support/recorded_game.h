@@ -1,7 +1,6 @@
 #pragma once
 // A game on the scripted platform recorded as the desktop game records one: with a heading, so
 // the recording opens with the format line, to `out`, on the clock given.
-#include <chrono>
 #include <string>
 #include <utility>
 
@@ -16,7 +15,7 @@ struct RecordedGame {
   static constexpr const char* kHeading = "# A game recorded by a test\n";
 
   explicit RecordedGame(recording::ScriptOutput& out,
-                        recording::DemoRecorder::Clock clock = std::chrono::steady_clock::now)
+                        recording::DemoRecorder::Clock clock = recording::DemoRecorder::RealTime)
       : recorder(system.platform(), out, kHeading, std::move(clock)), game(recorder.platform()) {
     recorder.Watch(game);
     system.settingsContent = std::string("10\r\n0\r\n0\r\n");
