@@ -15,8 +15,8 @@ std::int32_t CountVisible(const Slots& slots) {
 
 }  // namespace
 
-TitleGame::TitleGame(trace::ScriptOutput* record)
-    : recorder_(record != nullptr ? std::make_unique<trace::DemoRecorder>(system_.platform(), *record) : nullptr),
+TitleGame::TitleGame(recording::ScriptOutput* record)
+    : recorder_(record != nullptr ? std::make_unique<recording::DemoRecorder>(system_.platform(), *record) : nullptr),
       game_(recorder_ ? recorder_->platform() : system_.platform()) {
   if (recorder_) recorder_->Watch(game_);
   system_.settingsContent = std::string("10\r\n1\r\n1\r\n");
@@ -29,7 +29,7 @@ void TitleGame::Click(std::string_view name) {
   events_.Deliver({WindowEvent::Kind::Click, static_cast<std::uint8_t>(ElementEventsNamed(name).value())});
 }
 
-BusyGame::BusyGame(trace::ScriptOutput* record) : TitleGame(record) {
+BusyGame::BusyGame(recording::ScriptOutput* record) : TitleGame(record) {
   // As the player gets there from the title: "Play", then "Start".
   Click("Label7");
   Click("Label9");

@@ -9,7 +9,7 @@
 #include "game/game_window.h"
 #include "game/window_events.h"
 #include "platform/script/scripted_platform.h"
-#include "tools/trace/demo_recorder.h"
+#include "recording/demo_recorder.h"
 
 namespace skyscrub::bench {
 
@@ -17,7 +17,7 @@ namespace skyscrub::bench {
 // 10 ms tick and sound and music on; recorded into `record` when given, as --record does.
 class TitleGame {
  public:
-  explicit TitleGame(trace::ScriptOutput* record = nullptr);
+  explicit TitleGame(recording::ScriptOutput* record = nullptr);
   GameWindow& game() { return game_; }
   // Delivers one main tick, as the game's loop does.
   void Tick() { events_.Deliver(kMainTick); }
@@ -27,14 +27,14 @@ class TitleGame {
   void Click(std::string_view name);
 
   ScriptedPlatform system_;
-  std::unique_ptr<trace::DemoRecorder> recorder_;
+  std::unique_ptr<recording::DemoRecorder> recorder_;
   GameWindow game_;
   WindowEvents events_{game_, recorder_.get()};
 };
 
 class BusyGame : public TitleGame {
  public:
-  explicit BusyGame(trace::ScriptOutput* record = nullptr);
+  explicit BusyGame(recording::ScriptOutput* record = nullptr);
 
   void Rearm();
   // Molecules, CFCs, bullets and bursts still visible: how busy the game still is.

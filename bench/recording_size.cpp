@@ -11,7 +11,7 @@ int main() {
   using namespace skyscrub;
   constexpr std::uint64_t kTenMinutes = 60000;
   std::ostringstream effects;
-  trace::StringOutput recording;
+  recording::StringOutput recording;
   trace::Session session(effects, {}, &recording);
   soak::RandomPlayer player(1, true);
   for (auto lines = player.Opening(); session.Ticks() < kTenMinutes; lines = player.Next(session.game)) {

@@ -1,10 +1,11 @@
 #include "platform/script/scripted_platform.h"
 
-#include <cstdio>
-
+#include "recording/value_text.h"
 #include "settings/file_access.h"
 
 namespace skyscrub {
+
+using recording::JsonQuoted;
 
 namespace {
 
@@ -15,28 +16,6 @@ std::string_view FileName(std::string_view path) {
 }
 
 }  // namespace
-
-std::string JsonQuoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          out += escaped;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
-}
 
 std::string ToJson(const Effect& e) {
   using Kind = Effect::Kind;

@@ -27,9 +27,6 @@ struct Effect {
 // The effect as one JSON line, e.g. {"sound":"xplode2.wav"} or {"display":[800,600]}.
 std::string ToJson(const Effect& effect);
 
-// `text` as a JSON string literal, quotes included.
-std::string JsonQuoted(std::string_view text);
-
 class ScriptedPlatform final : Keyboard, SoundEffects, MusicPlayer, Display, MessageBoxes, Clock, Window, Files {
  public:
   ScriptedPlatform();

@@ -24,7 +24,7 @@
 #include "platform/sdl_common/sdl_handles.h"
 #include "settings/program_names.h"
 #include "skyscrub/version.h"
-#include "tools/trace/demo_recorder.h"
+#include "recording/demo_recorder.h"
 
 namespace {
 
@@ -60,10 +60,10 @@ std::optional<DemoFile> RecordingFile(const Options& options) {
   return file;
 }
 
-std::atomic<trace::DemoRecorder*> crashRecording{nullptr};
+std::atomic<recording::DemoRecorder*> crashRecording{nullptr};
 
 void WriteRecordingOnCrash(int signal) {
-  if (trace::DemoRecorder* recorder = crashRecording.load()) recorder->WriteOnCrash(signal);
+  if (recording::DemoRecorder* recorder = crashRecording.load()) recorder->WriteOnCrash(signal);
 }
 
 int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan& plan) {
@@ -82,11 +82,11 @@ int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan
 
   SdlPlatform system(window.get(), options.presentation);
   std::optional<DemoFile> file = RecordingFile(options);
-  std::unique_ptr<trace::DemoRecorder> recorder;
+  std::unique_ptr<recording::DemoRecorder> recorder;
   if (file) {
     const std::string heading = std::string("# A game of Skyscrub ") + kVersion + ", recorded with --record " +
                                 *options.record + "\n# Replay it with: skyscrub-trace " + *options.record + "\n";
-    recorder = std::make_unique<trace::DemoRecorder>(system.platform, *file, heading);
+    recorder = std::make_unique<recording::DemoRecorder>(system.platform, *file, heading);
   }
   GameWindow game(recorder ? recorder->platform() : system.platform);
   if (recorder) {
@@ -107,6 +107,7 @@ int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan
   if (recorder) {
     SetCrashWriter(nullptr);
     recorder->Finish();
+    file->ReportAtExit();
   }
   StopGuardingWindow();
   return 0;

@@ -2,8 +2,8 @@
 # A whole game played on the real game under a private X server with --record: the menus by
 # mouse, a pause and a resume, held and released keys, until a difficulty step (20 molecules
 # destroyed); the recording then replays headless with every check matching, up to the game's
-# end. A crash leaves a recording that replays up to it; a file that cannot be made is reported
-# and the game plays on.
+# end. A crash leaves a recording that replays up to it; a file that cannot be made, or a disk
+# that fills up, is reported and the game plays on.
 # Usage: recording_test.sh GAME_FOLDER
 source "$(dirname "$0")/game_session.sh"
 readonly GAME_FOLDER=$1
@@ -62,6 +62,11 @@ expect_clean_exit
 
 replay=$("$GAME_DIR/skyscrub-trace" "$RECORDING" 2>&1 >/dev/null) || fail "the recording does not replay: $replay"
 [[ $(tail -n1 "$RECORDING") == ended ]] || fail "the recording does not end with the game's end"
+[[ $(head -n1 "$RECORDING") == '# skyscrub recording 2' ]] || fail "the recording does not name its format first"
+head -c -1 "$RECORDING" >"$SESSION_DIR/cut.trace"
+status=0
+"$GAME_DIR/skyscrub-trace" "$SESSION_DIR/cut.trace" >/dev/null 2>&1 || status=$?
+((status == 3)) || fail "a recording cut by its last byte replays with status $status, not 3 (cut off)"
 for line in 'keys P' 'keys Space' 'click Label7' 'click Label9'; do
   grep -qx "$line" "$RECORDING" || fail "the recording has no line '$line'"
 done
@@ -87,5 +92,13 @@ press Escape
 expect_clean_exit
 grep -q '^Skyscrub: cannot record to .*no/such/folder/game.trace: .*; playing without recording$' "$SESSION_DIR/game.log" ||
   fail "no message about the recording: $(cat "$SESSION_DIR/game.log")"
+
+# A disk that fills up: said once with the tick the recording stopped at, again at the end.
+SDL_AUDIODRIVER=dummy start_game --record /dev/full
+press Escape
+expect_clean_exit
+[[ $(grep -c '^Skyscrub: recording to /dev/full stopped at tick 0: No space left on device$' "$SESSION_DIR/game.log") == 1 ]] &&
+  grep -q '^Skyscrub: recording to /dev/full is cut off: it stopped at tick 0: No space left on device$' \
+    "$SESSION_DIR/game.log" || fail "a full disk was not reported: $(cat "$SESSION_DIR/game.log")"
 
 echo "passed: game $stepped reached a difficulty step; $checks checks replayed; a crash's recording replayed"

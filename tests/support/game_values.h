@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/game_window.h"
-#include "tools/trace/name_table.h"
+#include "recording/name_table.h"
 
 namespace skyscrub {
 
@@ -14,7 +14,7 @@ inline std::map<std::string, double> GameVariableValues(const GameWindow& game) 
   // Reading a value changes nothing; the table's readers take the window as it is given to them.
   GameWindow& window = const_cast<GameWindow&>(game);
   std::map<std::string, double> values;
-  for (const trace::NamedValue& named : trace::NameTable::Get().All()) {
+  for (const recording::NamedValue& named : recording::NameTable::Get().All()) {
     if (named.name.find('.') != std::string::npos) continue;  // an element or timer property
     const std::string json = named.read(window);
     // Booleans print as true and false; they hold -1 and 0.

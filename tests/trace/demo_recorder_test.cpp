@@ -1,16 +1,22 @@
 // A game recorded as it is played replays exactly, to every check; a recording that differs
 // from the game is refused at its first check after the difference, naming what differs.
-#include "tools/trace/demo_recorder.h"
+#include "recording/demo_recorder.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <sstream>
 
+#include "recording/recording_format.h"
+#include "recording/state_check.h"
+#include "tests/support/recorded_game.h"
 #include "tools/trace/script_session.h"
-#include "tools/trace/state_check.h"
 
 namespace skyscrub::trace {
 namespace {
+
+using namespace recording;  // the recorder under test
 
 struct Outcome {
   int status;
@@ -152,6 +158,50 @@ TEST(RecorderCrash, WritesWhatIsRecordedAndTheEventBeingHandled) {
   EXPECT_EQ(Replay(text, &replay).status, 0);
   EXPECT_EQ(replay.Ticks(), 6u);
   EXPECT_EQ(replay.system.held, (std::set<Key>{Key::Up, Key::Z}));
+}
+
+// A recording for a file names its format on its first line, then its heading; the trace tool's
+// own sessions record bare scripts (above, they open with the settings).
+TEST(RecordingFile, OpensWithTheFormatLineAndItsHeadingAndReplaysComplete) {
+  StringOutput recording;
+  {
+    RecordedGame played(recording);
+    played.Load();
+    played.events.Deliver({WindowEvent::Kind::Close});
+    played.recorder.Finish();
+  }
+  const std::string opening = std::string(kFormatLine) + "\n" + RecordedGame::kHeading + "settings raw ";
+  EXPECT_EQ(recording.text().substr(0, opening.size()), opening);
+  EXPECT_EQ(Replay(recording.text()).status, kReplayed) << Replay(recording.text()).errors;
+}
+
+// On the title screen no check comes; what is recorded is still written out every two seconds,
+// and only when it is written changes, not what.
+TEST(RecordingFile, IsWrittenOutEveryTwoSecondsBetweenChecks) {
+  std::chrono::steady_clock::time_point now{};
+  StringOutput waited, unwaited;
+  RecordedGame played(waited, [&now] { return now; });
+  RecordedGame unhurried(unwaited, [] { return std::chrono::steady_clock::time_point{}; });
+  auto both = [&](const std::function<void(RecordedGame&)>& step) {
+    step(played);
+    step(unhurried);
+  };
+  both([](RecordedGame& g) { g.Load(); });
+  const std::size_t afterLoad = waited.text().size();
+  for (const char* name : {"Label7", "Picture2", "Label9", "Picture2"}) {
+    both([name](RecordedGame& g) {
+      g.Move(name);
+      g.events.Deliver(TimerEvent(2));
+    });
+  }
+  EXPECT_EQ(waited.text().size(), afterLoad) << "no check on the title screen, and far from 64 KiB";
+  now += DemoRecorder::kWriteOutEvery;
+  both([](RecordedGame& g) { g.events.Deliver(TimerEvent(2)); });
+  EXPECT_NE(waited.text().find("\nmove Label9\npoll3\nmove Picture2\n", afterLoad), std::string::npos)
+      << waited.text().substr(afterLoad);
+  EXPECT_EQ(unwaited.text().size(), afterLoad);
+  both([](RecordedGame& g) { g.recorder.Finish(); });
+  EXPECT_EQ(waited.text(), unwaited.text());
 }
 
 }  // namespace

@@ -7,12 +7,12 @@
 
 #include "support/settings_cases.h"
 #include "tools/trace/script_session.h"
-#include "tools/trace/value_text.h"
+#include "recording/value_text.h"
 
 namespace skyscrub::trace {
 namespace {
 
-std::string RawLine(const std::string& content) { return "settings raw " + QuoteText(content); }
+std::string RawLine(const std::string& content) { return "settings raw " + recording::QuoteText(content); }
 
 class SettingsInput : public ::testing::TestWithParam<SettingsCase> {};
 

@@ -8,10 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "tools/trace/script_words.h"
-#include "tools/trace/value_text.h"
+#include "recording/script_words.h"
+#include "recording/value_text.h"
 
 namespace skyscrub::trace {
+
+using namespace recording;
 
 namespace {
 
@@ -54,11 +56,12 @@ std::string_view StripComment(std::string_view line) {
   return line;
 }
 
-std::string Quote(std::string_view text) {
-  std::string quoted(1, '\'');
-  quoted.append(text).append(1, '\'');
-  return quoted;
-}
+// Errors quote only the start of a long word.
+std::string Quote(std::string_view text) { return QuoteWord(text); }
+
+// A recording gives each message box and reseed its answer just before the event that asks;
+// a script that queues more than this is no recording.
+constexpr std::size_t kMostWaiting = 1000;
 
 // The optional count of tick, poll2 and poll3.
 std::optional<std::int64_t> Count(std::string_view args) {
@@ -108,10 +111,15 @@ void Session::PrintEffects() {
 }
 
 bool Session::Deliver(WindowEvent event) {
-  if (Ended() || delivered_ >= limits_.maxEvents || (poked_ && !limits_.eventsAfterSet)) return false;
+  if (Ended() || (poked_ && !limits_.eventsAfterSet)) return false;
+  if (delivered_ >= limits_.maxEvents) {
+    Exceed(limits_.maxEvents, "events");
+    return false;
+  }
   if (!events_.Deliver(event)) return false;
   ++delivered_;
   if (event == kMainTick) ++ticks_;
+  PrintEffects();  // as they happen: a long count holds none of them in memory
   if (afterEvent) afterEvent();
   return true;
 }
@@ -120,6 +128,20 @@ bool Session::DeliverNow(WindowEvent event) {
   if (!Deliver(event)) return false;
   schedule_.Observe(now_);  // the handler may have switched timers on or off
   return true;
+}
+
+bool Session::ReadState() {
+  if (stateReads_ >= limits_.maxStateReads) {
+    Exceed(limits_.maxStateReads, "checks and dumps");
+    return false;
+  }
+  ++stateReads_;
+  return true;
+}
+
+void Session::Exceed(std::uint64_t limit, std::string_view what) {
+  overLimit_ = "the replay reached its limit of " + std::to_string(limit) + " " + std::string(what) +
+               " (skyscrub-trace --max-events raises it)";
 }
 
 Session::Error Session::Mismatch(std::string message) {
@@ -157,6 +179,7 @@ Session::Error Session::Settings(std::string_view args) {
 Session::Error Session::Answer(std::string_view args) {
   const auto answer = Lookup(kAnswers, args);
   if (!answer) return "answer needs OK, Yes or No, not " + Quote(args);
+  if (system.answers.size() >= kMostWaiting) return "more than " + std::to_string(kMostWaiting) + " answers wait";
   system.answers.push_back(*answer);
   return std::nullopt;
 }
@@ -206,6 +229,7 @@ Session::Error Session::Close(std::string_view args) {
 Session::Error Session::Reseed(std::string_view args) {
   const auto seed = ParseInteger(args, 0, std::numeric_limits<std::int64_t>::max());
   if (!seed) return "reseed needs a whole number, not " + Quote(args);
+  if (system.reseeds.size() >= kMostWaiting) return "more than " + std::to_string(kMostWaiting) + " reseeds wait";
   system.reseeds.push_back(static_cast<std::uint64_t>(*seed));
   return std::nullopt;
 }
@@ -267,6 +291,7 @@ Session::Error Session::Set(std::string_view args) {
 }
 
 Session::Error Session::Dump(std::string_view args) {
+  if (!ReadState()) return std::nullopt;
   std::vector<const NamedValue*> chosen;
   for (const std::string_view name : Words(args)) {
     const NamedValue* value = NameTable::Get().Find(name);
@@ -289,6 +314,7 @@ Session::Error Session::Check(std::string_view args) {
   std::string error;
   const std::optional<StateCheck> check = ParseCheck(args, error);
   if (!check) return error;
+  if (!ReadState()) return std::nullopt;
   recorded_.Take(*check);
   const std::vector<std::string> values = StateValues(game);
   if (check->tick != ticks_) return Mismatch("the recording has tick " + std::to_string(check->tick) + " here");
@@ -309,19 +335,6 @@ Session::Error Session::EndedCommand(std::string_view args) {
   if (!args.empty()) return "ended takes nothing, not " + Quote(args);
   if (!Ended()) return Mismatch("the recorded game ended here, the replay goes on");
   return std::nullopt;
-}
-
-int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, Limits limits) {
-  Session session(out, limits);
-  std::string line;
-  for (long number = 1; std::getline(script, line); ++number) {
-    if (const auto error = session.Execute(line)) {
-      out.flush();
-      errors << "line " << number << ": " << *error << '\n';
-      return session.Mismatched() ? 1 : 2;
-    }
-  }
-  return 0;
 }
 
 }  // namespace skyscrub::trace

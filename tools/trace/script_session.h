@@ -14,15 +14,29 @@
 #include "game/window_events.h"
 #include "platform/script/scripted_platform.h"
 #include "platform/timer_schedule.h"
-#include "tools/trace/demo_recorder.h"
-#include "tools/trace/name_table.h"
-#include "tools/trace/state_check.h"
+#include "recording/demo_recorder.h"
+#include "recording/name_table.h"
+#include "recording/state_check.h"
 
 namespace skyscrub::trace {
 
-// Bounds what an untrusted script can make the game do (the fuzzer uses this).
+// Bounds what an untrusted script can make the game do. Recordings are files players send each
+// other: a hostile count (`poll3 9223372036854775807`, `run 1099511627776`) or a long run of
+// checks and dumps must end in minutes, not hours.
 struct Limits {
-  std::uint64_t maxEvents = std::numeric_limits<std::uint64_t>::max();
+  // Far above any real recording: the game's events come at most about a thousand a second
+  // (its fastest tick and its polls are 1 ms), so this is some 14 hours of play; a replay of
+  // it takes a few minutes at most.
+  static constexpr std::uint64_t kEvents = 50'000'000;
+  // A check or a dump reads the whole state (some thousand values), as long as a few hundred
+  // events take. A recording has a check every 60 main ticks, so fewer than this.
+  static constexpr std::uint64_t kEventsPerStateRead = 50;
+
+  // Limits of `events`, and of checks and dumps in proportion.
+  static constexpr Limits ForEvents(std::uint64_t events) { return {events, events / kEventsPerStateRead}; }
+
+  std::uint64_t maxEvents = kEvents;
+  std::uint64_t maxStateReads = kEvents / kEventsPerStateRead;
   // After a `set` the state may be one no play can reach (an index past its array, a counter
   // at its limit), where the game's own guarantees no longer hold; false delivers no further event.
   bool eventsAfterSet = true;
@@ -31,7 +45,7 @@ struct Limits {
 class Session {
  public:
   // With `record`, the session is recorded as a game is (the soak checks its recordings so).
-  explicit Session(std::ostream& out, Limits limits = {}, ScriptOutput* record = nullptr);
+  explicit Session(std::ostream& out, Limits limits = {}, recording::ScriptOutput* record = nullptr);
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -39,13 +53,16 @@ class Session {
   std::optional<std::string> Execute(std::string_view line);
   // The error came from a check or an `ended` that the replay does not match.
   bool Mismatched() const { return mismatched_; }
+  // Once the script has asked for more work than its limits allow: which limit. From then on
+  // no further event or check runs (the lines that asked run no further, without an error).
+  const std::optional<std::string>& OverLimit() const { return overLimit_; }
 
   // Called after every event the game has handled (load, click, move, tick, poll).
   std::function<void()> afterEvent;
 
   ScriptedPlatform system;
   // Recorded, the game takes the system through the recorder; so the recorder comes first.
-  std::unique_ptr<DemoRecorder> recorder;  // only when recorded
+  std::unique_ptr<recording::DemoRecorder> recorder;  // only when recorded
   GameWindow game;
 
   std::uint64_t Events() const { return delivered_; }
@@ -97,6 +114,9 @@ class Session {
     TimerSchedule::Micros Happened(TimerSchedule::Micros due) override { return due; }
     Session& session;
   };
+  // Counts a read of the whole state against its limit; false when it is spent.
+  bool ReadState();
+  void Exceed(std::uint64_t limit, std::string_view what);
   Error Mismatch(std::string message);
   void PrintEffects();
 
@@ -105,15 +125,28 @@ class Session {
   WindowEvents events_{game, recorder.get()};
   TimerSchedule schedule_{events_.Timers()};
   TimerSchedule::Micros now_ = 0;  // the fake clock
-  RecordedState recorded_;         // the state as the script's checks state it
+  recording::RecordedState recorded_;        // the state as the script's checks state it
   std::uint64_t delivered_ = 0;
   std::uint64_t ticks_ = 0;
+  std::uint64_t stateReads_ = 0;
   bool poked_ = false;  // a `set` has written the state
   bool mismatched_ = false;
+  Error overLimit_;  // what limit the script went past
 };
 
-// Runs a whole script. Returns the exit status: 0; 1 after reporting the first check the
-// replay does not match; or 2 after reporting the first bad line ("line N: ...") on `errors`.
+// How a replay ends: the exit status of skyscrub-trace.
+enum ReplayStatus : int {
+  kReplayed = 0,  // every line ran, and a recording was complete
+  kDesync = 1,    // a check or `ended` the replay does not match
+  kBadLine = 2,   // a line that is no command (or too long), or a recording of an unknown format
+  kCutOff = 3,    // a recording that does not end as a complete one does: its file was cut short
+  kOverLimit = 4, // the script asked for more work than the limits allow
+};
+
+// Runs a whole script and reports how it ended ("line N: ...") on `errors`. A recording (one
+// that opens with the format line, or with the heading of the recordings made before it had
+// one) must also be complete: one that is not is reported cut off, even where a line of it
+// was bad or a check did not match, as the cut explains those. Other scripts run as written.
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, Limits limits = {});
 
 }  // namespace skyscrub::trace

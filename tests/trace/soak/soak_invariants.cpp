@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/trace/value_text.h"
+#include "recording/value_text.h"
 
 namespace skyscrub::soak {
 
@@ -16,8 +16,8 @@ struct Range {
 
 std::optional<std::string> OutOf(const Range& r) {
   if (r.value >= r.lowest && r.value <= r.highest) return std::nullopt;
-  return std::string(r.name) + " = " + trace::FormatNumber(r.value) + ", outside " + trace::FormatNumber(r.lowest) +
-         ".." + trace::FormatNumber(r.highest);
+  return std::string(r.name) + " = " + recording::FormatNumber(r.value) + ", outside " + recording::FormatNumber(r.lowest) +
+         ".." + recording::FormatNumber(r.highest);
 }
 
 bool IsBoolean(Boolean b) { return b == kTrue || b == kFalse; }
@@ -60,10 +60,10 @@ std::optional<std::string> BrokenInvariant(const GameWindow& g, const GameContex
     if (auto broken = OutOf(r)) return broken;
   }
   if (!IsShieldLevel(g.Shield.Width)) {
-    return "Shield.Width = " + trace::FormatNumber(g.Shield.Width) + ", not a level strikes leave (125, 93, 61, 29)";
+    return "Shield.Width = " + recording::FormatNumber(g.Shield.Width) + ", not a level strikes leave (125, 93, 61, 29)";
   }
   if (!IsKillBarOf(g.killbar.Width, g.gasDestroyed)) {
-    return "killbar.Width = " + trace::FormatNumber(g.killbar.Width) + ", not the bar of " +
+    return "killbar.Width = " + recording::FormatNumber(g.killbar.Width) + ", not the bar of " +
            std::to_string(g.gasDestroyed) + " destroyed";
   }
   for (const Boolean b : {g.quotaReached, g.gameOverPending, g.canFire, g.engineExhausted}) {

@@ -146,7 +146,7 @@ class SoakSession {
     }
   }
 
-  trace::StringOutput recording_;
+  recording::StringOutput recording_;
   trace::Session session_;
   RandomPlayer player_;
   GameContext context_;

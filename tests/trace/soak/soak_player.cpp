@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "tools/trace/value_text.h"
+#include "recording/value_text.h"
 
 namespace skyscrub::soak {
 
@@ -109,7 +109,7 @@ std::vector<std::string> RandomPlayer::Pokes(const GameWindow& game) {
   if (game.gasDestroyed < 299) {
     // As if 299 had been shot: the count and its bar.
     lines.push_back("set gasDestroyed 299");
-    lines.push_back("set killbar.Width " + trace::FormatNumber(static_cast<float>(299 / 2.4)));
+    lines.push_back("set killbar.Width " + recording::FormatNumber(static_cast<float>(299 / 2.4)));
   } else if (game.quotaReached == kTrue && game.gasCount > 0) {
     for (std::size_t i = 0; i < game.CO2.size(); ++i) {
       if (game.CO2[i].Visible) lines.push_back("set CO2(" + Number(i) + ").Visible false");

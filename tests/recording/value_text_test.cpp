@@ -1,5 +1,5 @@
 // How the trace prints numbers and reads values and quoted texts.
-#include "tools/trace/value_text.h"
+#include "recording/value_text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <vector>
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 namespace {
 
 TEST(FormatNumber, FloatsPrintShortestAndReadBackExactly) {
@@ -93,4 +93,4 @@ TEST(QuoteText, EveryByteReadsBackExactly) {
 }
 
 }  // namespace
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -1,13 +1,13 @@
-#include "tools/trace/state_check.h"
+#include "recording/state_check.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 
-#include "tools/trace/name_table.h"
-#include "tools/trace/value_text.h"
+#include "recording/name_table.h"
+#include "recording/value_text.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 namespace {
 
@@ -93,7 +93,7 @@ std::optional<StateCheck> ParseCheck(std::string_view args, std::string& error) 
     const std::size_t equals = token.find('=');
     const NamedValue* named = equals == std::string_view::npos ? nullptr : NameTable::Get().Find(token.substr(0, equals));
     if (named == nullptr) {
-      error = "check has no value named by '" + std::string(token) + "'";
+      error = "check has no value named by " + QuoteWord(token);
       return std::nullopt;
     }
     check.changed.emplace_back(static_cast<std::size_t>(named - all.data()), std::string(token.substr(equals + 1)));
@@ -133,4 +133,4 @@ std::vector<std::string> RecordedState::Differences(const std::vector<std::strin
   return differences;
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -5,32 +5,48 @@
 // changed), then the event itself; runs of the same timer's events become one counted line.
 // Every kCheckEvery main ticks, and at the end, a check states the whole game state; every
 // kFullCheckEvery main ticks, and at the start and the end, a full one. What is recorded is
-// written out at each check.
+// written out at each check, and between checks at least every kWriteOutEvery.
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "game/window_events.h"
-#include "tools/trace/recording_platform.h"
-#include "tools/trace/state_check.h"
+#include "recording/recording_platform.h"
+#include "recording/state_check.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 // Where the script goes. Write must be safe in a signal handler for DemoRecorder::WriteOnCrash.
 class ScriptOutput {
  public:
   virtual ~ScriptOutput() = default;
   virtual void Write(std::string_view text) = 0;
+  // After each piece the game's normal course wrote out (never from a signal handler), with the
+  // main ticks recorded so far: where a file can say that a write failed, and when.
+  virtual void WrittenOut(std::uint64_t /*tick*/) {}
 };
 
 class DemoRecorder final : public EventObserver, RecordedInputs {
  public:
   static constexpr std::uint64_t kCheckEvery = 60;
   static constexpr std::uint64_t kFullCheckEvery = 1800;
+  // Keys, one bit per key of kKeys (the recorder checks at compile time that they all fit).
+  using KeyMask = std::uint8_t;
 
-  // Records a game played on `system`; `heading` (comment lines) opens the script.
-  DemoRecorder(Platform& system, ScriptOutput& out, std::string_view heading = {});
+  // Between checks, what is recorded is written out at least this often, so that a crash or a
+  // kill on the title screen loses little; `clock` tells the time (tests set it).
+  static constexpr std::chrono::milliseconds kWriteOutEvery{2000};
+  using Clock = std::function<std::chrono::steady_clock::time_point()>;
+  static std::chrono::steady_clock::time_point RealTime() { return std::chrono::steady_clock::now(); }
+
+  // Records a game played on `system`. With a heading (comment lines) the script is a
+  // recording for a file: the format line, then the heading, open it. Without one it is a
+  // bare script (the trace tool's own sessions).
+  DemoRecorder(Platform& system, ScriptOutput& out, std::optional<std::string_view> heading = std::nullopt,
+               Clock clock = RealTime);
   DemoRecorder(const DemoRecorder&) = delete;
   DemoRecorder& operator=(const DemoRecorder&) = delete;
   ~DemoRecorder() override;
@@ -61,7 +77,7 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   void Line(std::string_view text);  // a line of the current event's inputs
   // The event's line: `count` more of a repeatable command merge with the one written last.
   void EventLine(std::string_view text, bool repeatable);
-  std::uint8_t KeysNow() const;
+  KeyMask KeysNow() const;
   void KeysLine();
   void Check(bool full);
   void WriteOut(bool keepLastLine);
@@ -73,13 +89,15 @@ class DemoRecorder final : public EventObserver, RecordedInputs {
   std::string script_;       // written but not yet given to `out_`
   std::string eventLines_;   // the inputs of the event being handled
   std::optional<WindowEvent> current_;  // the event being handled
-  std::uint8_t heldKeys_ = 0, readKeys_ = 0, announcedKeys_ = 0;  // one bit per key of kKeys
+  KeyMask heldKeys_ = 0, readKeys_ = 0, announcedKeys_ = 0;
   ModeTest announcedModeTest_ = ModeTest::Successful;
   std::optional<std::size_t> repeatAt_;  // where the counted line written last starts in script_
   std::string repeatWord_;
   std::uint64_t repeatCount_ = 0;
   std::uint64_t ticks_ = 0;
   bool finished_ = false;
+  Clock clock_;
+  std::chrono::steady_clock::time_point lastWriteOut_;
 };
 
 // A script kept in memory.
@@ -92,4 +110,4 @@ class StringOutput final : public ScriptOutput {
   std::string text_;
 };
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

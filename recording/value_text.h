@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 // The shortest decimal that reads back as the same value; null when not finite.
 std::string FormatNumber(float value);
@@ -23,8 +23,15 @@ std::optional<bool> ParseTruth(std::string_view text);
 // is, everything else escaped.
 std::string QuoteText(std::string_view text);
 
+// A word of a script as an error message quotes it: in single quotes, no more than its first
+// 40 characters (then "..."), however long the word.
+std::string QuoteWord(std::string_view word);
+
+// `text` as a JSON string literal, quotes included.
+std::string JsonQuoted(std::string_view text);
+
 // A double-quoted text with the escapes \r \n \t \\ \" \0 and \xHH, or nothing when malformed.
 // A text that does not start with a quote is taken as it is.
 std::optional<std::string> ParseText(std::string_view text);
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -1,10 +1,11 @@
-#include "tools/trace/value_text.h"
+#include "recording/value_text.h"
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <system_error>
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 namespace {
 
@@ -113,4 +114,33 @@ std::optional<std::string> ParseText(std::string_view text) {
   return out;
 }
 
-}  // namespace skyscrub::trace
+std::string QuoteWord(std::string_view word) {
+  constexpr std::size_t kQuotedAtMost = 40;
+  std::string quoted(1, '\'');
+  quoted.append(word.substr(0, kQuotedAtMost)).append(word.size() > kQuotedAtMost ? "...'" : "'");
+  return quoted;
+}
+
+std::string JsonQuoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+}  // namespace skyscrub::recording

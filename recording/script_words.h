@@ -8,7 +8,7 @@
 #include "game/window_events.h"
 #include "platform/platform.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 template <class T>
 struct Named {
@@ -57,4 +57,4 @@ inline constexpr std::array<Named<ModeTest>, 3> kModeTests{{
     {"2", ModeTest::NotPossible},
 }};
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -1,12 +1,12 @@
 // The checks of a recording: written and read back, and what each states.
-#include "tools/trace/state_check.h"
+#include "recording/state_check.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/script/scripted_platform.h"
-#include "tools/trace/name_table.h"
+#include "recording/name_table.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 namespace {
 
 std::size_t IndexOf(std::string_view name) {
@@ -72,4 +72,4 @@ TEST_F(RecordedStateTest, NamesTheValuesThatDifferFromWhatTheLastCheckStated) {
 }
 
 }  // namespace
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -1,4 +1,4 @@
-#include "tools/trace/name_table.h"
+#include "recording/name_table.h"
 
 #include <limits>
 #include <optional>
@@ -6,10 +6,10 @@
 #include <type_traits>
 #include <utility>
 
-#include "platform/script/scripted_platform.h"
-#include "tools/trace/value_text.h"
+#include "game/scene/scene.h"
+#include "recording/value_text.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 namespace {
 
@@ -17,6 +17,7 @@ namespace {
 // Parse(text, window) -> optional<T>.
 template <class Int>
 struct IntegerCodec {
+  static_assert(std::is_integral_v<Int>);
   static std::string Format(Int v) { return std::to_string(v); }
   static std::optional<Int> Parse(std::string_view text, GameWindow&) {
     const auto v = ParseInteger(text, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max());
@@ -54,6 +55,10 @@ struct DoubleCodec {
   static std::string Format(double v) { return FormatNumber(v); }
   static std::optional<double> Parse(std::string_view text, GameWindow&) { return ParseDouble(text); }
 };
+
+// A game variable's number: a whole number of its own width, or a double.
+template <class Number>
+using NumberCodec = std::conditional_t<std::is_same_v<Number, double>, DoubleCodec, IntegerCodec<Number>>;
 
 struct TextCodec {
   static std::string Format(const std::string& v) { return JsonQuoted(v); }
@@ -116,9 +121,8 @@ void NameTable::Add(std::string name, Locate locate, Codec codec) {
 }
 
 NameTable::NameTable() {
-  // Every window is laid out alike, so the places found in one hold in all.
-  ScriptedPlatform system;
-  const GameWindow prototype(system.platform());
+  // Every window's scene is laid out alike, so the places found in one hold in all.
+  const Scene prototype;
   std::vector<std::pair<const Element*, Place>> elements;
   const auto& tops = prototype.FrontToBack();
   for (std::size_t t = 0; t < tops.size(); ++t) {
@@ -156,39 +160,14 @@ void NameTable::AddVariables() {
           codec);
     }
   };
-  using Int16 = IntegerCodec<std::int16_t>;
   using V = GameVariables;
-  variable("musicEnabled", &V::musicEnabled, Int16{});
-  variable("soundEnabled", &V::soundEnabled, Int16{});
-  variable("quotaReached", &V::quotaReached, BooleanCodec{});
-  variable("gasCount", &V::gasCount, Int16{});
-  variable("ch4Odds", &V::ch4Odds, Int16{});
-  variable("cfcTimer", &V::cfcTimer, Int16{});
-  variable("cfcInterval", &V::cfcInterval, Int16{});
-  variable("gasTimer", &V::gasTimer, Int16{});
-  variable("gasInterval", &V::gasInterval, Int16{});
-  array("cfcDrift", &V::cfcDrift, DoubleCodec{});
-  array("gasGrowing", &V::gasGrowing, Int16{});
-  variable("soundHold", &V::soundHold, Int16{});
-  variable("gameOverPending", &V::gameOverPending, BooleanCodec{});
-  variable("gameOverTimer", &V::gameOverTimer, Int16{});
-  variable("gasDestroyed", &V::gasDestroyed, IntegerCodec<std::int32_t>{});
-  variable("lastGasIndex", &V::lastGasIndex, Int16{});
-  variable("savedScreenWidth", &V::savedScreenWidth, Int16{});
-  variable("savedScreenHeight", &V::savedScreenHeight, Int16{});
-  variable("lives", &V::lives, Int16{});
-  variable("animTick", &V::animTick, Int16{});
-  variable("reloadTicks", &V::reloadTicks, Int16{});
-  variable("canFire", &V::canFire, BooleanCodec{});
-  variable("dragX", &V::dragX, DoubleCodec{});
-  variable("speedX", &V::speedX, DoubleCodec{});
-  variable("speedY", &V::speedY, DoubleCodec{});
-  variable("gravity", &V::gravity, DoubleCodec{});
-  array("bulletSpeed", &V::bulletSpeed, Int16{});
-  variable("engineExhausted", &V::engineExhausted, BooleanCodec{});
-  variable("uvIndex", &V::uvIndex, Int16{});
-  array("uvStepY", &V::uvStepY, Int16{});
-  array("uvStepX", &V::uvStepX, DoubleCodec{});
+#define SKYSCRUB_NUMBER(type, name) variable(#name, &V::name, NumberCodec<type>{});
+#define SKYSCRUB_BOOLEAN(name) variable(#name, &V::name, BooleanCodec{});
+#define SKYSCRUB_ARRAY(type, name, size) array(#name, &V::name, NumberCodec<type>{});
+#include "game/state/game_variable_list.inc"
+#undef SKYSCRUB_NUMBER
+#undef SKYSCRUB_BOOLEAN
+#undef SKYSCRUB_ARRAY
 }
 
 void NameTable::AddElement(const Element& e, Place at) {
@@ -240,4 +219,4 @@ const NamedValue* NameTable::Find(std::string_view name) const {
   return found == byName_.end() ? nullptr : &values_[found->second];
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

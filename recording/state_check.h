@@ -13,7 +13,7 @@
 
 #include "game/game_window.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 // Every value of the name table as its JSON text, in the table's order.
 std::vector<std::string> StateValues(GameWindow& game);
@@ -53,4 +53,4 @@ class RecordedState {
   std::vector<std::optional<std::string>> known_;
 };
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

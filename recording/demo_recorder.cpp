@@ -1,9 +1,13 @@
-#include "tools/trace/demo_recorder.h"
+#include "recording/demo_recorder.h"
 
-#include "tools/trace/script_words.h"
-#include "tools/trace/value_text.h"
+#include <limits>
+#include <utility>
 
-namespace skyscrub::trace {
+#include "recording/recording_format.h"
+#include "recording/script_words.h"
+#include "recording/value_text.h"
+
+namespace skyscrub::recording {
 
 namespace {
 
@@ -11,9 +15,12 @@ namespace {
 // the mouse moving), so that a recording costs no more memory than this.
 constexpr std::size_t kWriteOutAt = 64 * 1024;
 
-std::uint8_t KeyBit(Key key) {
+using KeyMask = DemoRecorder::KeyMask;
+static_assert(kKeys.size() <= std::numeric_limits<KeyMask>::digits, "a key mask holds one bit per key");
+
+KeyMask KeyBit(Key key) {
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
-    if (kKeys[i].value == key) return static_cast<std::uint8_t>(1u << i);
+    if (kKeys[i].value == key) return static_cast<KeyMask>(1u << i);
   }
   return 0;
 }
@@ -57,7 +64,7 @@ void WriteNumber(ScriptOutput& out, int number) {
 
 // The `keys` line for the keys of `held` (one bit each, in the order of kKeys), written in
 // pieces that need no memory of their own, so that a crash can write it too.
-void WriteKeys(ScriptOutput& out, std::uint8_t held) {
+void WriteKeys(ScriptOutput& out, KeyMask held) {
   out.Write(held == 0 ? "keys none" : "keys ");
   bool first = true;
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
@@ -71,10 +78,11 @@ void WriteKeys(ScriptOutput& out, std::uint8_t held) {
 
 }  // namespace
 
-DemoRecorder::DemoRecorder(Platform& system, ScriptOutput& out, std::string_view heading)
-    : recording_(system, *this), out_(out) {
+DemoRecorder::DemoRecorder(Platform& system, ScriptOutput& out, std::optional<std::string_view> heading,
+                           Clock clock)
+    : recording_(system, *this), out_(out), clock_(std::move(clock)), lastWriteOut_(clock_()) {
   script_.reserve(2 * kWriteOutAt);
-  script_.append(heading);
+  if (heading) script_.append(kFormatLine).append("\n").append(*heading);
 }
 
 DemoRecorder::~DemoRecorder() {
@@ -99,7 +107,7 @@ void DemoRecorder::Delivered(WindowEvent event) {
   } else if (event == kMainTick && ++ticks_ % kCheckEvery == 0) {
     Check(ticks_ % kFullCheckEvery == 0);
   }
-  if (script_.size() >= kWriteOutAt) WriteOut(true);
+  if (script_.size() >= kWriteOutAt || clock_() - lastWriteOut_ >= kWriteOutEvery) WriteOut(true);
 }
 
 void DemoRecorder::Poked(std::string_view line) {
@@ -120,18 +128,18 @@ void DemoRecorder::Finish() {
 void DemoRecorder::WriteOnCrash(int signal) {
   out_.Write(script_);
   out_.Write(eventLines_);
-  if (const std::uint8_t keys = KeysNow(); keys != announcedKeys_) WriteKeys(out_, keys);
+  if (const KeyMask keys = KeysNow(); keys != announcedKeys_) WriteKeys(out_, keys);
   if (current_) {
     WriteEvent(out_, *current_);
     out_.Write("\n");
   }
-  out_.Write("# the game crashed here, on signal ");
+  out_.Write(kCrashNote);
   WriteNumber(out_, signal);
   out_.Write("\n");
 }
 
 void DemoRecorder::KeyRead(Key key, bool held) {
-  const std::uint8_t bit = KeyBit(key);
+  const KeyMask bit = KeyBit(key);
   readKeys_ |= bit;
   heldKeys_ = held ? heldKeys_ | bit : heldKeys_ & ~bit;
 }
@@ -157,12 +165,12 @@ void DemoRecorder::Reseeded(std::uint64_t seed) { Line("reseed " + std::to_strin
 void DemoRecorder::Line(std::string_view text) { eventLines_.append(text).append("\n"); }
 
 // Only the keys the event asked for are known; the others stay as the replay holds them.
-std::uint8_t DemoRecorder::KeysNow() const {
-  return static_cast<std::uint8_t>((announcedKeys_ & ~readKeys_) | (heldKeys_ & readKeys_));
+DemoRecorder::KeyMask DemoRecorder::KeysNow() const {
+  return static_cast<KeyMask>((announcedKeys_ & ~readKeys_) | (heldKeys_ & readKeys_));
 }
 
 void DemoRecorder::KeysLine() {
-  const std::uint8_t keys = KeysNow();
+  const KeyMask keys = KeysNow();
   if (keys == announcedKeys_) return;
   announcedKeys_ = keys;
   StringOutput line;
@@ -201,9 +209,11 @@ void DemoRecorder::Check(bool full) {
 void DemoRecorder::WriteOut(bool keepLastLine) {
   const std::size_t keep = keepLastLine && repeatAt_ ? *repeatAt_ : script_.size();
   out_.Write(std::string_view(script_).substr(0, keep));
+  out_.WrittenOut(ticks_);
+  lastWriteOut_ = clock_();
   script_.erase(0, keep);
   if (repeatAt_) repeatAt_ = 0;
   if (!keepLastLine) repeatAt_.reset();
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -1,6 +1,6 @@
-#include "tools/trace/recording_platform.h"
+#include "recording/recording_platform.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 RecordingPlatform::RecordingPlatform(Platform& system, RecordedInputs& inputs)
     : system_(system),
@@ -44,4 +44,4 @@ std::optional<std::string> RecordingPlatform::ReadTextFile(const std::string& pa
   return content;
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

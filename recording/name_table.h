@@ -10,7 +10,7 @@
 
 #include "game/game_window.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 struct NamedValue {
   std::string name;
@@ -51,4 +51,4 @@ class NameTable {
   std::unordered_map<std::string_view, Place> pictureOwners_;  // elements designed with a picture
 };
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -9,7 +9,7 @@
 
 #include "platform/platform.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 // What a recording must repeat to a replay.
 class RecordedInputs {
@@ -47,4 +47,4 @@ class RecordingPlatform final : Keyboard, Display, MessageBoxes, Clock, Files {
   Platform platform_;
 };
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

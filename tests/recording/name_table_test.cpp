@@ -1,5 +1,5 @@
 // The one table of names: every variable and element property, read and written by name.
-#include "tools/trace/name_table.h"
+#include "recording/name_table.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "platform/script/scripted_platform.h"
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 namespace {
 
 class NameTableTest : public ::testing::Test {
@@ -103,4 +103,4 @@ TEST_F(NameTableTest, RefusesValuesOfTheWrongType) {
 }
 
 }  // namespace
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording
