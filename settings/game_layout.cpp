@@ -21,6 +21,9 @@ bool IsAbsolute(const std::string& folder) { return folder.starts_with('/'); }
 
 std::string ComponentsFolderOf(const std::string& programFolder) { return programFolder + std::string(kComponentsFolderLiteral); }
 
+// "gamedata.jpc": the settings file's name, wherever a layout keeps it.
+std::string SettingsFileName() { return std::string(kFileLiteral.substr(kComponentsFolderLiteral.size() + 1)); }
+
 }  // namespace
 
 std::string PerUserSettingsFile(const UserFolders& user) {
@@ -29,7 +32,7 @@ std::string PerUserSettingsFile(const UserFolders& user) {
     if (!IsAbsolute(user.home)) return {};
     configHome = user.home + "/.config";
   }
-  return (fs::path(configHome) / "skyscrub" / std::string(kFileLiteral.substr(kComponentsFolderLiteral.size() + 1))).string();
+  return (fs::path(configHome) / "skyscrub" / SettingsFileName()).string();
 }
 
 Layout FindLayout(const std::string& programFolder, const UserFolders& user) {
@@ -51,6 +54,25 @@ std::string FileInLayout(const Layout& layout, std::string path) {
   const std::string components = ComponentsFolderOf(layout.programFolder) + "/";
   if (!path.starts_with(components)) return path;
   return layout.componentsFolder + "/" + path.substr(components.size());
+}
+
+std::string ShippedSettingsFile(const Layout& layout) {
+  if (!layout.installed) return {};
+  return (fs::path(layout.componentsFolder) / SettingsFileName()).string();
+}
+
+std::string SettingsFileToRead(const Layout& layout) {
+  if (!layout.installed) return layout.settingsFile;
+  // Only a file that is not there at all gives way; one that cannot be looked at is still the user's.
+  std::error_code ignored;
+  const bool none = layout.settingsFile.empty() ||
+                    fs::symlink_status(layout.settingsFile, ignored).type() == fs::file_type::not_found;
+  return none ? ShippedSettingsFile(layout) : layout.settingsFile;
+}
+
+std::string FileToRead(const Layout& layout, std::string path) {
+  if (path == SettingsPath(layout.programFolder)) return SettingsFileToRead(layout);
+  return FileInLayout(layout, std::move(path));
 }
 
 bool SaveSettingsFile(const Layout& layout, const std::string& path, const std::string& content) {

@@ -38,6 +38,17 @@ const Layout& RunningProgramLayout();
 // folder's "components" folder is taken to the layout's file; any other path stays as it is.
 std::string FileInLayout(const Layout& layout, std::string path);
 
+// The settings file an installed game ships, read-only beside its sounds: what the options dialog
+// writes with its own defaults.
+std::string ShippedSettingsFile(const Layout& layout);
+
+// The file the settings are read from: the user's own; or, while an installed game's user has
+// none at all, the one the game ships. A file that exists but cannot be read stays the user's.
+std::string SettingsFileToRead(const Layout& layout);
+
+// The real file to read for `path`: as FileInLayout, with the settings file as SettingsFileToRead.
+std::string FileToRead(const Layout& layout, std::string path);
+
 // Replaces the settings file at `path` with `content`. In the installed layout the per-user
 // folder of the settings file is made first when it is missing; a portable game's
 // "components" folder never is.

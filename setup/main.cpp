@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
   }
   skyscrub::setup::UseCurrentLook();
   skyscrub::setup::FltkMessageBoxes messages;
-  skyscrub::setup::OptionsWindow dialog(skyscrub::settings::RunningProgramLayout().settingsFile, messages);
+  const skyscrub::settings::Layout& layout = skyscrub::settings::RunningProgramLayout();
+  skyscrub::setup::OptionsWindow dialog(skyscrub::settings::SettingsFileToRead(layout), layout.settingsFile, messages);
   dialog.Show();
   return Fl::run();
 }

@@ -32,8 +32,8 @@ void UseControlFont(Fl_Widget& widget) { widget.labelsize(kControlTextSize); }
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(std::string settingsPath, settings::MessageBoxes& messages)
-    : settingsPath_(std::move(settingsPath)), messages_(messages) {
+OptionsWindow::OptionsWindow(std::string loadPath, std::string settingsPath, settings::MessageBoxes& messages)
+    : loadPath_(std::move(loadPath)), settingsPath_(std::move(settingsPath)), messages_(messages) {
   form1_ = std::make_unique<Fl_Double_Window>(kClientWidth, kClientHeight, "Skyscrub Options");
   form1_->size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);  // fixed border
   form1_->callback(Forward<&OptionsWindow::CloseBox>, this);
@@ -93,7 +93,7 @@ void OptionsWindow::Show() {
 
 void OptionsWindow::Form_Load() {
   settings::OptionsControls controls = ReadControls();
-  settings::LoadOptions(controls, settings::ReadWholeFile(settingsPath_));
+  settings::LoadOptions(controls, settings::ReadWholeFile(loadPath_));
   ShowControls(controls);
 }
 

@@ -16,7 +16,9 @@ namespace skyscrub::setup {
 
 class OptionsWindow {
  public:
-  OptionsWindow(std::string settingsPath, settings::MessageBoxes& messages);
+  // Loads the controls from the file at `loadPath` and saves to `settingsPath` (an installed
+  // game's user without a file of their own loads the shipped default, and saves their own).
+  OptionsWindow(std::string loadPath, std::string settingsPath, settings::MessageBoxes& messages);
   ~OptionsWindow();
   OptionsWindow(const OptionsWindow&) = delete;
   OptionsWindow& operator=(const OptionsWindow&) = delete;
@@ -33,6 +35,7 @@ class OptionsWindow {
   settings::OptionsControls ReadControls() const;
   void ShowControls(const settings::OptionsControls& controls);
 
+  std::string loadPath_;
   std::string settingsPath_;
   settings::MessageBoxes& messages_;
   std::unique_ptr<Fl_Double_Window> form1_;

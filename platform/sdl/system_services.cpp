@@ -8,6 +8,6 @@ namespace skyscrub::sdl {
 
 std::string SystemFiles::ProgramFolder() { return settings::RunningProgramLayout().programFolder; }
 
-std::optional<std::string> SystemFiles::ReadTextFile(const std::string& path) { return settings::ReadWholeFile(NativePath(path)); }
+std::optional<std::string> SystemFiles::ReadTextFile(const std::string& path) { return settings::ReadWholeFile(NativePathToRead(path)); }
 
 }  // namespace skyscrub::sdl

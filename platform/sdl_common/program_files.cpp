@@ -6,9 +6,21 @@
 
 namespace skyscrub::sdl {
 
-std::string NativePath(std::string path) {
+namespace {
+
+std::string Slashed(std::string path) {
   std::replace(path.begin(), path.end(), '\\', '/');
-  return settings::FileInLayout(settings::RunningProgramLayout(), std::move(path));
+  return path;
+}
+
+}  // namespace
+
+std::string NativePath(std::string path) {
+  return settings::FileInLayout(settings::RunningProgramLayout(), Slashed(std::move(path)));
+}
+
+std::string NativePathToRead(std::string path) {
+  return settings::FileToRead(settings::RunningProgramLayout(), Slashed(std::move(path)));
 }
 
 }  // namespace skyscrub::sdl

@@ -8,5 +8,8 @@ namespace skyscrub::sdl {
 // system and taken to the real file of the game's layout (its settings and sounds live apart
 // from the program once it is installed).
 std::string NativePath(std::string path);
+// The same for a file the game reads: its settings file is the installed game's default while
+// the player has none of their own.
+std::string NativePathToRead(std::string path);
 
 }  // namespace skyscrub::sdl

@@ -7,7 +7,7 @@
 namespace skyscrub::web {
 
 std::optional<std::string> PageFiles::ReadTextFile(const std::string& path) {
-  return settings::ReadWholeFile(sdl::NativePath(path));
+  return settings::ReadWholeFile(sdl::NativePathToRead(path));
 }
 
 MessageAnswer PageMessageBoxes::Show(std::string_view title, std::string_view text, MessageButtons buttons) {

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The game as a packager tests it. The Debian package of the build under test holds the files
 # of the installed layout and no lintian error; unpacked into a scratch root, and again
-# installed with `cmake --install` into a scratch prefix, it runs for a new user: the options
-# editor makes the per-user settings file, the game reads it (music on is heard, music off is
-# silent) and finds its sounds in share/games/skyscrub. A portable game folder copied beside an
+# installed with `cmake --install` into a scratch prefix, it runs for a new user: the game plays
+# with the settings it ships (music heard), the options editor makes the per-user settings file,
+# the game reads it (music on is heard, music off is silent) and finds its sounds in
+# share/games/skyscrub. A portable game folder copied beside an
 # installed game keeps its own settings, and the build folder's game still starts in place.
 # Usage: install_test.sh SOURCE_FOLDER BUILD_FOLDER
 source "$(dirname "$0")/../e2e/game_session.sh"
@@ -35,7 +36,7 @@ expected_files() {
     share/applications/org.example.skyscrub.desktop share/applications/org.example.skyscrub.setup.desktop \
     share/doc/skyscrub/changelog.gz share/doc/skyscrub/copyright \
     share/man/man6/skyscrub.6.gz share/man/man6/skyscrub-setup.6.gz \
-    share/metainfo/org.example.skyscrub.metainfo.xml
+    share/metainfo/org.example.skyscrub.metainfo.xml share/games/skyscrub/gamedata.jpc
   for size in "${ICON_SIZES[@]}"; do echo "share/icons/hicolor/${size}x${size}/apps/skyscrub.png"; done
   for sound in die1.wav music1.mid music2.mid music3.wav music4.wav shoot2.wav xplode2.wav; do
     echo "share/games/skyscrub/sound/$sound"
@@ -122,6 +123,12 @@ check_installed_game() {
   "$prefix/games/skyscrub-setup" --no-such-option 2>"$SESSION_DIR/err" || status=$?
   [[ $status -eq 2 && $(wc -l <"$SESSION_DIR/err") -eq 1 ]] || fail "$where: a bad option gave status $status"
 
+  # A new user has no settings of their own: the game plays as the shipped file says, music on.
+  play_game "$prefix/games/skyscrub"
+  local first=$HEARD
+  [[ $first -gt 10000 ]] || fail "$where: a new user's game was silent"
+  [[ ! -e $settings ]] || fail "$where: the game wrote a settings file"
+
   save_with_editor "$prefix/games/skyscrub-setup" saved
   printf '10\r\n1\r\n1\r\n' | cmp -s - "$settings" || fail "$where: per-user file $(od -c "$settings" 2>&1)"
   [[ $(stat -c %a "$HOME/.config/skyscrub") == 700 ]] || fail "$where: the settings folder is not private"
@@ -136,7 +143,7 @@ check_installed_game() {
   HOME=$SESSION_DIR/home-$where/blocked
   touch "$HOME"
   save_with_editor "$prefix/games/skyscrub-setup" "Oh Noes!"
-  echo "$where: per-user settings made by the editor; music heard when on ($on bytes), silent when off"
+  echo "$where: a new user's game heard ($first bytes); per-user settings made by the editor; music heard when on ($on bytes), silent when off"
 }
 
 start_x_server

@@ -117,6 +117,33 @@ TEST(FileInLayoutTest, GameAndEditorUseTheSameFile) {
   }
 }
 
+// Which file the settings are read from: an installed game's user without a file of their own
+// reads the one the game ships; one with a file reads theirs, even a file that is only a
+// dangling link (it is theirs, and reading it fails as a missing file does).
+TEST_F(LayoutTest, AnInstalledGameReadsItsShippedSettingsUntilTheUserHasTheirOwn) {
+  const Layout installed{true, At("usr/games"), At("usr/share/games/skyscrub"), At("home/.config/skyscrub/gamedata.jpc")};
+  const std::string shipped = At("usr/share/games/skyscrub/gamedata.jpc");
+  EXPECT_EQ(ShippedSettingsFile(installed), shipped);
+  EXPECT_EQ(SettingsFileToRead(installed), shipped) << "no file yet";
+  EXPECT_EQ(FileToRead(installed, SettingsPath(installed.programFolder)), shipped);
+  EXPECT_EQ(FileToRead(installed, installed.programFolder + "/components/sound/die1.wav"),
+            At("usr/share/games/skyscrub/sound/die1.wav"));
+
+  Folder("home/.config/skyscrub");
+  fs::create_symlink(At("nowhere"), installed.settingsFile);
+  EXPECT_EQ(SettingsFileToRead(installed), installed.settingsFile) << "a dangling link of the user's";
+  fs::remove(installed.settingsFile);
+  std::ofstream(installed.settingsFile) << "5\r\n0\r\n0\r\n";
+  EXPECT_EQ(SettingsFileToRead(installed), installed.settingsFile) << "the user's own file";
+
+  const Layout homeless{true, At("usr/games"), At("usr/share/games/skyscrub"), ""};
+  EXPECT_EQ(SettingsFileToRead(homeless), shipped) << "no configuration folder at all";
+
+  const Layout portable{false, At("game"), At("game/components"), SettingsPath(At("game"))};
+  EXPECT_EQ(ShippedSettingsFile(portable), "");
+  EXPECT_EQ(SettingsFileToRead(portable), portable.settingsFile) << "a game folder's file is the only one";
+}
+
 class SaveTest : public LayoutTest {
  protected:
   Layout Installed(const std::string& configHome) const {

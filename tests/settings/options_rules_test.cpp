@@ -127,6 +127,12 @@ TEST_P(LoadTest, SetsTheControlsOnlyFromAWholeFile) {
 INSTANTIATE_TEST_SUITE_P(Files, LoadTest, testing::ValuesIn(kLoadCases),
                          [](const testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
 
+// Every layout ships the file the dialog writes when saved as it opens with no file.
+TEST_F(OptionsTest, TheShippedSettingsFileIsWhatTheDialogSavesUntouched) {
+  ASSERT_TRUE(Save());
+  EXPECT_EQ(File(), ReadWholeFile(SKYSCRUB_SHIPPED_SETTINGS));
+}
+
 TEST_F(OptionsTest, SavesBothBoxesClearedAsZeros) {
   controls_.musicTicked = false;
   controls_.soundTicked = false;

@@ -19,6 +19,14 @@ function storedSettings() {
   return text === null ? null : Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
 }
 
+// The settings file as the form shows it before anything is stored (the options dialog's own
+// defaults): what a first visit plays with, as every layout of the desktop game ships it.
+function formDefaults() {
+  const flag = (id) => (element(id).defaultChecked ? '1' : '0');
+  return Uint8Array.from(`${element('speed').defaultValue}\r\n${flag('sound')}\r\n${flag('music')}\r\n`,
+    (c) => c.charCodeAt(0));
+}
+
 function storeSettings(bytes) {
   localStorage.setItem(storageKey, String.fromCharCode(...bytes));
 }
@@ -122,9 +130,8 @@ var Module = {
   askPage,
   // The settings file is where the game reads it before the game starts.
   preRun: [() => {
-    const bytes = storedSettings();
     FS.createPath('/', 'components', true, true);
-    if (bytes !== null) FS.writeFile(settingsPath, bytes);
+    FS.writeFile(settingsPath, storedSettings() ?? formDefaults());
   }],
   onRuntimeInitialized: openOptions,
   print: (text) => console.log(text),

@@ -224,6 +224,8 @@ describe('the options on the page', () => {
     assert.equal(await page.inputValue('#speed'), '10');
     assert.equal(await page.isChecked('#music'), true);
     assert.equal(await page.isChecked('#sound'), true);
+    // And the game plays as the form shows: its music is on.
+    assert.deepEqual((await told(page)).music, ['/components/sound/music1.mid']);
 
     await page.fill('#speed', '0');
     await page.click('#save');
