@@ -96,8 +96,8 @@ Color Ground(float lon, float lat, Detail detail, const Palette& palette) {
 // Cloud cover from 0 to 1: none on the small icon, a few large clouds, then many with ragged edges.
 float Cloud(float lon, float lat, Detail detail) {
   if (detail.level == Level::Bold) return 0;
-  if (detail.level == Level::Simple) return std::clamp((Noise(lon, lat * 2, 22, 29) - 0.74F) * 14, 0.0F, 0.95F);
-  return std::clamp((Fractal(lon, lat * 2, 22, detail.octaves, 29) - 0.6F) * 6, 0.0F, 0.9F);
+  if (detail.level == Level::Simple) return std::clamp((Noise(lon, lat * 2, 22, 37) - 0.74F) * 14, 0.0F, 0.95F);
+  return std::clamp((Fractal(lon, lat * 2, 22, detail.octaves, 37) - 0.6F) * 6, 0.0F, 0.9F);
 }
 
 // The globe is seen from above the Gulf of Guinea, tilted so the north shows a little more.
