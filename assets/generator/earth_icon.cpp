@@ -86,10 +86,12 @@ Color Ground(float lon, float lat, Detail detail, const Palette& palette) {
     if (detail.level == Level::Simple) return palette.deepSea;
     return Mix(palette.shallowSea, palette.deepSea, std::min(1.0F, -depth / 7));
   }
-  // The dry belt north of the equator from the Sahara to Arabia, and greener forest in the wet tropics.
+  // The dry belt north of the equator from the Sahara to Arabia; on the large icon, patches of darker
+  // forest, thickest in the wet tropics.
   const float belt = std::abs(lat - 22 + (Noise(lon, lat, 7, 47) - 0.5F) * 12) / 10;
   const float dry = std::clamp(1 - belt, 0.0F, 1.0F) * std::clamp((lon + 14) / 8, 0.0F, 1.0F) * std::clamp((62 - lon) / 8, 0.0F, 1.0F);
-  const float wet = detail.level == Level::Full ? std::clamp(1 - std::abs(lat) / 14, 0.0F, 1.0F) * Noise(lon, lat, 6, 43) : 0;
+  const float tropics = std::clamp(1 - std::abs(lat) / 16, 0.0F, 1.0F);
+  const float wet = detail.level == Level::Full ? (0.4F + 0.6F * tropics) * Fractal(lon, lat, 10, detail.octaves, 43) : 0;
   return Mix(Mix(palette.land, palette.forest, wet), palette.desert, std::clamp(dry * 1.6F - 0.2F, 0.0F, 1.0F));
 }
 
