@@ -77,11 +77,10 @@ Palette PaletteFor(Level level) {
 }
 
 // The ground's own colour at a point of the sphere, before light and cloud.
-Color Ground(float lon, float lat, Detail detail, const Palette& palette) {
-  if (detail.level == Level::Bold) return LandDepth(lon, lat, detail) < 0 ? palette.deepSea : palette.land;
+Color Ground(float lon, float lat, float depth, Detail detail, const Palette& palette) {
+  if (detail.level == Level::Bold) return depth < 0 ? palette.deepSea : palette.land;
   const float floe = detail.level == Level::Full ? (Fractal(lon, lat, 12, detail.octaves - 1, 41) - 0.5F) * 7 : 0;
   if (std::abs(lat) + floe > 76) return palette.ice;
-  const float depth = LandDepth(lon, lat, detail);
   if (depth < 0) {
     if (detail.level == Level::Simple) return palette.deepSea;
     return Mix(palette.shallowSea, palette.deepSea, std::min(1.0F, -depth / 7));
@@ -89,7 +88,8 @@ Color Ground(float lon, float lat, Detail detail, const Palette& palette) {
   // The dry belt north of the equator from the Sahara to Arabia; on the large icon, patches of darker
   // forest, thickest in the wet tropics.
   const float belt = std::abs(lat - 22 + (Noise(lon, lat, 7, 47) - 0.5F) * 12) / 10;
-  const float dry = std::clamp(1 - belt, 0.0F, 1.0F) * std::clamp((lon + 14) / 8, 0.0F, 1.0F) * std::clamp((62 - lon) / 8, 0.0F, 1.0F);
+  const float westToEast = std::clamp((lon + 14) / 8, 0.0F, 1.0F) * std::clamp((62 - lon) / 8, 0.0F, 1.0F);
+  const float dry = std::clamp(1 - belt, 0.0F, 1.0F) * westToEast;
   const float tropics = std::clamp(1 - std::abs(lat) / 16, 0.0F, 1.0F);
   const float wet = detail.level == Level::Full ? (0.4F + 0.6F * tropics) * Fractal(lon, lat, 10, detail.octaves, 43) : 0;
   return Mix(Mix(palette.land, palette.forest, wet), palette.desert, std::clamp(dry * 1.6F - 0.2F, 0.0F, 1.0F));
@@ -113,17 +113,17 @@ Color Surface(float x, float y, Detail detail, const Palette& palette) {
   const float up = -y, sinTilt = std::sin(kTilt * kDegree), cosTilt = std::cos(kTilt * kDegree);
   const float lat = std::asin(std::clamp(up * cosTilt + z * sinTilt, -1.0F, 1.0F)) / kDegree;
   const float lon = std::atan2(x, z * cosTilt - up * sinTilt) / kDegree + kCentreLon;
-  const Color ground = Ground(lon, lat, detail, palette);
-  const bool sea = LandDepth(lon, lat, detail) < 0;
-  const Color clouded = Mix(ground, Hex(0xFFFFFF), Cloud(lon, lat, detail));
+  const float depth = LandDepth(lon, lat, detail), cloud = Cloud(lon, lat, detail);
+  const Color clouded = Mix(Ground(lon, lat, depth, detail, palette), Hex(0xFFFFFF), cloud);
   const float diffuse = x * kLightX + up * kLightY + z * kLightZ;
-  if (detail.level == Level::Bold) return Scale(clouded, diffuse < 0.05F ? 0.66F : 1.0F);  // two flat tones keep pixels crisp
+  // Two flat tones, lit and shaded, keep the small icon's pixels crisp.
+  if (detail.level == Level::Bold) return Scale(clouded, diffuse < 0.05F ? 0.66F : 1.0F);
   if (detail.level == Level::Simple) return Scale(clouded, std::clamp(0.5F + 0.62F * diffuse, 0.38F, 1.1F));
   Color lit = Scale(clouded, std::clamp(0.3F + 0.85F * diffuse, 0.2F, 1.12F));
   // The sun's glint on open sea, and the blue haze of the air thickening towards the limb.
   const float half = std::sqrt(kLightX * kLightX + kLightY * kLightY + (kLightZ + 1) * (kLightZ + 1));
   const float glint = std::pow(std::max(0.0F, (x * kLightX + up * kLightY + z * (kLightZ + 1)) / half), 60.0F);
-  if (sea) lit = Mix(lit, Hex(0xFFFFFF), 0.55F * glint * (1 - Cloud(lon, lat, detail)));
+  if (depth < 0) lit = Mix(lit, Hex(0xFFFFFF), 0.55F * glint * (1 - cloud));
   const float haze = std::pow(1 - z, 3.0F) * (0.35F + 0.65F * std::max(0.0F, diffuse));
   return Mix(lit, Hex(0x9ED8FF), std::min(0.6F, haze));
 }
@@ -144,18 +144,18 @@ Image EarthIcon(int size) {
   const int samples = level == Level::Bold ? 1 : level == Level::Simple ? 2 : 3;
   Fill(image, Circle(c, r), [=](float px, float py) {
     // Averaged over a grid of points in the pixel, so fine coasts are smooth rather than jagged.
-    Color sum{0, 0, 0, 0};
+    const float step = 1 / static_cast<float>(samples);
+    Color sum{0, 0, 0, 1};
     for (int j = 0; j < samples; ++j)
       for (int i = 0; i < samples; ++i) {
-        float x = (px - 0.5F + (static_cast<float>(i) + 0.5F) / static_cast<float>(samples) - c.x) / r;
-        float y = (py - 0.5F + (static_cast<float>(j) + 0.5F) / static_cast<float>(samples) - c.y) / r;
-        const float out = std::hypot(x, y);
-        if (out > 0.999F) x /= out / 0.999F, y /= out / 0.999F;
-        const Color one = Surface(x, y, detail, palette);
-        sum = {sum.r + one.r, sum.g + one.g, sum.b + one.b, 1};
+        const float x = (px - 0.5F + (static_cast<float>(i) + 0.5F) * step - c.x) / r;
+        const float y = (py - 0.5F + (static_cast<float>(j) + 0.5F) * step - c.y) / r;
+        // Points of the edge pixels that fall outside the disc take the colour just inside the limb.
+        const float inside = std::min(1.0F, 0.999F / std::hypot(x, y));
+        const Color one = Surface(x * inside, y * inside, detail, palette);
+        sum = {sum.r + one.r * step * step, sum.g + one.g * step * step, sum.b + one.b * step * step, 1};
       }
-    const float n = static_cast<float>(samples * samples);
-    return Color{sum.r / n, sum.g / n, sum.b / n, 1};
+    return sum;
   });
   if (level == Level::Full)
     Fill(image, Outline(Circle(c, r - 0.4F * unit), 0.5F * unit), Hex(0xBFE6FF, 0.6F));
