@@ -1,5 +1,6 @@
 #include "assets/generator/catalog.h"
 
+#include "assets/generator/earth_icon.h"
 #include "assets/generator/screens.h"
 #include "assets/generator/sprites.h"
 
@@ -40,8 +41,8 @@ Image Draw(Art art) {
     case Art::LoseScreen: return LoseScreen();
     case Art::Grass: return GrassStrip();
     case Art::SkyStrip: return SkyStrip();
-    case Art::Icon: return EarthIcon();
-    case Art::WindowIcon: return EarthIcon(2);
+    case Art::Icon: return EarthIcon(32);
+    case Art::WindowIcon: return EarthIcon(64);
     case Art::Cursor: return Image(16, 16);  // nothing at all: the pointer vanishes over the game
     case Art::None:
     case Art::Count: break;

@@ -5,6 +5,7 @@
 
 #include "assets/art.h"
 #include "assets/generator/catalog.h"
+#include "assets/generator/earth_icon.h"
 #include "assets/generator/paint.h"
 #include "assets/generator/text.h"
 
@@ -81,6 +82,35 @@ bool WriteContactSheet(const std::string& path) {
   for (std::size_t i = 0; i < large.size(); ++i) {
     Name(sheet, large[i].name, spots[i].first, spots[i].second);
     Place(sheet, large[i].image, spots[i].first, spots[i].second + kLabel);
+  }
+  return SavePng(sheet, path, false);
+}
+
+bool WriteIconSheet(const std::string& path, const std::vector<int>& sizes) {
+  // Each size as the desktop shows it, on a light and on a dark panel, then magnified to about
+  // 256 px so that its own pixels can be judged.
+  constexpr int kCell = 256;
+  const int count = static_cast<int>(sizes.size());
+  const int width = kMargin + count * (kCell + kMargin);
+  int largest = 0;
+  for (const int size : sizes) largest = std::max(largest, size);
+  const int panel = largest + kMargin;
+  const int panelsTop = kMargin + kLabel, zoomTop = panelsTop + 2 * panel + kMargin;
+  Image sheet(width, zoomTop + kLabel + kCell + kMargin);
+  Cover(sheet, Flat(Hex(0xFFFFFF)));
+  for (int i = 0; i < count; ++i) {
+    const int size = sizes[static_cast<std::size_t>(i)];
+    const int left = kMargin + i * (kCell + kMargin);
+    const Image icon = EarthIcon(size);
+    const int zoom = std::max(1, kCell / size);
+    Name(sheet, std::to_string(size) + " px", left, kMargin);
+    for (const auto& [top, shade] : {std::pair{panelsTop, Hex(0xEDEDED)}, std::pair{panelsTop + panel, Hex(0x2B2B2B)}}) {
+      const Box box{static_cast<float>(left), static_cast<float>(top), static_cast<float>(left + kCell), static_cast<float>(top + panel)};
+      Fill(sheet, RoundedRect(box, 0), shade);
+      sheet.Draw(icon, left + (kCell - size) / 2, top + (panel - size) / 2);
+    }
+    Name(sheet, std::to_string(size) + " px at " + std::to_string(zoom) + "x", left, zoomTop);
+    Place(sheet, icon.Scaled(zoom), left, zoomTop + kLabel);
   }
   return SavePng(sheet, path, false);
 }

@@ -3,6 +3,7 @@
 //   skyscrub-assetgen sounds <sound-dir>
 //   skyscrub-assetgen sheet <contact-sheet.png>
 //   skyscrub-assetgen icons <theme-dir> <name> <size>...
+//   skyscrub-assetgen icon-sheet <sheet.png> <size>...
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -39,17 +40,21 @@ bool WriteArt(const std::string& dir, const std::string& source) {
   return assetgen::WriteEmbeddedArt(dir, source);
 }
 
+// The icon sizes given from argument `first` on.
+std::vector<int> Sizes(int argc, char** argv, int first) {
+  std::vector<int> sizes;
+  for (int i = first; i < argc; ++i) sizes.push_back(std::stoi(argv[i]));
+  return sizes;
+}
+
 int Run(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "art" && argc == 4) return WriteArt(argv[2], argv[3]) ? 0 : 1;
   if (mode == "sounds" && argc == 3) return assetgen::WriteSounds(argv[2]) ? 0 : 1;
   if (mode == "sheet" && argc == 3) return assetgen::WriteContactSheet(argv[2]) ? 0 : 1;
-  if (mode == "icons" && argc > 4) {
-    std::vector<int> sizes;
-    for (int i = 4; i < argc; ++i) sizes.push_back(std::stoi(argv[i]));
-    return assetgen::WriteThemeIcons(argv[2], argv[3], sizes) ? 0 : 1;
-  }
-  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | sounds <dir> | sheet <file.png> | icons <dir> <name> <size>...\n",
+  if (mode == "icons" && argc > 4) return assetgen::WriteThemeIcons(argv[2], argv[3], Sizes(argc, argv, 4)) ? 0 : 1;
+  if (mode == "icon-sheet" && argc > 3) return assetgen::WriteIconSheet(argv[2], Sizes(argc, argv, 3)) ? 0 : 1;
+  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | sounds <dir> | sheet <file.png> | icons <dir> <name> <size>... | icon-sheet <file.png> <size>...\n",
                argv[0]);
   return 2;
 }

@@ -178,29 +178,6 @@ Image Tree(float scale) {
   return sp.image;
 }
 
-Image EarthIcon(float scale) {
-  Sprite sp(32, scale);
-  const Point c = sp.P(16, 16);
-  const float r = sp.L(14.5F);
-  Glow(sp.image, Circle(c, r), sp.L(1.6F), Hex(0x9FD8FF, 0.8F));
-  Fill(sp.image, Circle(c, r), [=](float x, float y) {
-    // Land and sea by noise on the sphere, then shaded from the upper left.
-    const float nx = (x - c.x) / r, ny = (y - c.y) / r;
-    const float nz = std::sqrt(std::max(0.0F, 1 - nx * nx - ny * ny));
-    const float u = nx / (1.3F - 0.3F * nz) * 20, v = ny / (1.3F - 0.3F * nz) * 20;
-    const float land = Fractal(u + 40, v + 17, 9, 3, 11);
-    Color base = land > 0.53F ? Mix(Hex(0x3FA548), Hex(0x8C7A3A), std::clamp((land - 0.6F) * 5, 0.0F, 1.0F))
-                              : Mix(Hex(0x1C5FD0), Hex(0x2E86E8), land);
-    if (std::abs(ny) > 0.82F) base = Hex(0xF4F8FF);
-    const float cloud = Fractal(u + 3, v * 2 + 5, 6, 2, 29);
-    if (cloud > 0.62F) base = Mix(base, Hex(0xFFFFFF), std::min(1.0F, (cloud - 0.62F) * 6));
-    const float light = std::clamp(0.35F + 0.75F * (-0.5F * nx - 0.55F * ny + 0.67F * nz), 0.2F, 1.15F);
-    return Scale(base, light);
-  });
-  Fill(sp.image, Outline(Circle(c, r - sp.L(0.4F)), sp.L(0.5F)), Hex(0xBFE6FF, 0.6F));
-  return sp.image;
-}
-
 Image StarBurst() {
   Sprite sp(32, 1);
   Spikes(sp, 10, 15, 6.5F, 0, Hex(0xFFF2A8), Hex(0xFF3A1E), Hex(0xB00A0A));

@@ -13,7 +13,6 @@ Image MoleculeLetters(Molecule molecule, bool heavy, float scale = 1);
 
 Image Factory(float scale = 1);
 Image Tree(float scale = 1);
-Image EarthIcon(float scale = 1);
 
 enum class BurstColour { Red, Yellow, Green };
 Image StarBurst();                              // the red burst a burst slot starts with

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "assets/generator/sprites.h"
+#include "assets/generator/earth_icon.h"
 
 namespace assetgen {
 
@@ -12,8 +12,8 @@ bool WriteThemeIcons(const std::string& dir, const std::string& name, const std:
     const std::filesystem::path folder = std::filesystem::path(dir) / (side + "x" + side) / "apps";
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    // The icon is designed on a 32-unit grid and drawn straight at the size asked for.
-    const Image icon = EarthIcon(static_cast<float>(size) / 32);
+    // Each size is drawn for itself, with the detail it can hold, never scaled from another.
+    const Image icon = EarthIcon(size);
     if (error || icon.Width() != size || !SavePng(icon, (folder / (name + ".png")).string(), false)) return false;
   }
   return true;
