@@ -47,17 +47,41 @@ void Mix(const std::uint8_t* a, const std::uint8_t* b, std::uint32_t share, std:
   }
 }
 
+// Canvas row `from` scaled across: the window columns of `columns`, each as its tap says.
+template <int Bytes>
+void ScaleAcross(const std::uint8_t* from, const CanvasScaler::Tap* columns, int count, std::uint8_t* to) {
+  for (int i = 0; i < count; ++i) {
+    const std::uint8_t* pixel = from + columns[i].first * Bytes;
+    if (columns[i].next == 0) {
+      std::memcpy(to + i * Bytes, pixel, Bytes);
+    } else {
+      Mix<Bytes>(pixel, pixel + Bytes, columns[i].next, to + i * Bytes);
+    }
+  }
+}
+
 // The window pixels of `inside` (within the area `area`) from `canvas`, each row and column as
-// its tap says; `line` holds a canvas row mixed from two. Pixels are moved as `Bytes`-byte
-// blocks, so every pixel format of 1 to 4 bytes takes the same path.
+// its tap says. Each canvas row is scaled across once, into one of two lines (`lines`, each a
+// row of `inside` long), and a window row is one of them or the two mixed. Pixels are moved as
+// `Bytes`-byte blocks, so every pixel format of 1 to 4 bytes takes the same path.
 template <int Bytes>
 void CopyArea(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect area, SDL_Rect inside,
-              const CanvasScaler::Tap* rows, const CanvasScaler::Tap* columns, std::uint8_t* line) {
+              const CanvasScaler::Tap* rows, const CanvasScaler::Tap* columns, std::uint8_t* const lines[2]) {
   const auto* source = static_cast<const std::uint8_t*>(canvas.pixels);
   auto* target = static_cast<std::uint8_t*>(window.pixels);
   const std::size_t rowBytes = static_cast<std::size_t>(inside.w) * Bytes;
-  // The canvas columns the copied window columns take pixels from.
-  const int first = columns[0].first, last = std::min(columns[inside.w - 1].first + 1, canvas.w - 1);
+  int held[2] = {-1, -1};  // the canvas row each line holds scaled
+  // Canvas row `r` scaled across; the rows asked for only grow, so the line holding the older
+  // row is the one to reuse.
+  const auto scaled = [&](int r) {
+    for (int i = 0; i < 2; ++i) {
+      if (held[i] == r) return lines[i];
+    }
+    const int reuse = held[0] < held[1] ? 0 : 1;
+    ScaleAcross<Bytes>(source + static_cast<std::ptrdiff_t>(r) * canvas.pitch, columns, inside.w, lines[reuse]);
+    held[reuse] = r;
+    return lines[reuse];
+  };
   for (int y = inside.y; y < inside.y + inside.h; ++y) {
     const CanvasScaler::Tap row = rows[y - area.y];
     std::uint8_t* to = target + static_cast<std::ptrdiff_t>(y) * window.pitch + static_cast<std::ptrdiff_t>(inside.x) * Bytes;
@@ -65,19 +89,13 @@ void CopyArea(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect area, SDL
       std::memcpy(to, to - window.pitch, rowBytes);  // shows the same as the row above
       continue;
     }
-    const std::uint8_t* from = source + static_cast<std::ptrdiff_t>(row.first) * canvas.pitch;
-    if (row.next != 0) {  // the row straddles two canvas rows: mix the columns it takes
-      for (int c = first; c <= last; ++c) Mix<Bytes>(from + c * Bytes, from + canvas.pitch + c * Bytes, row.next, line + c * Bytes);
-      from = line;
+    const std::uint8_t* upper = scaled(row.first);
+    if (row.next == 0) {
+      std::memcpy(to, upper, rowBytes);
+      continue;
     }
-    for (int i = 0; i < inside.w; ++i) {
-      const std::uint8_t* pixel = from + columns[i].first * Bytes;
-      if (columns[i].next == 0) {
-        std::memcpy(to + i * Bytes, pixel, Bytes);
-      } else {
-        Mix<Bytes>(pixel, pixel + Bytes, columns[i].next, to + i * Bytes);
-      }
-    }
+    const std::uint8_t* lower = scaled(row.first + 1);  // reuses an older line, never `upper`'s
+    for (int i = 0; i < inside.w; ++i) Mix<Bytes>(upper + i * Bytes, lower + i * Bytes, row.next, to + i * Bytes);
   }
 }
 
@@ -106,13 +124,14 @@ void CanvasScaler::Copy(const SDL_Surface& canvas, SDL_Surface& window, SDL_Rect
   const SDL_Rect area = view_.Area();
   SDL_Rect inside{};
   if (!SDL_IntersectRect(&rect, &area, &inside)) return;
-  line_.resize(static_cast<std::size_t>(canvas.w) * 4);
+  for (std::vector<std::uint8_t>& line : lines_) line.resize(static_cast<std::size_t>(inside.w) * 4);
+  std::uint8_t* const lines[2] = {lines_[0].data(), lines_[1].data()};
   const Tap* columns = columns_.data() + (inside.x - area.x);
   switch (window.format->BytesPerPixel) {
-    case 1: return CopyArea<1>(canvas, window, area, inside, rows_.data(), columns, line_.data());
-    case 2: return CopyArea<2>(canvas, window, area, inside, rows_.data(), columns, line_.data());
-    case 3: return CopyArea<3>(canvas, window, area, inside, rows_.data(), columns, line_.data());
-    default: return CopyArea<4>(canvas, window, area, inside, rows_.data(), columns, line_.data());
+    case 1: return CopyArea<1>(canvas, window, area, inside, rows_.data(), columns, lines);
+    case 2: return CopyArea<2>(canvas, window, area, inside, rows_.data(), columns, lines);
+    case 3: return CopyArea<3>(canvas, window, area, inside, rows_.data(), columns, lines);
+    default: return CopyArea<4>(canvas, window, area, inside, rows_.data(), columns, lines);
   }
 }
 

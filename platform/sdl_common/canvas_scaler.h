@@ -41,7 +41,7 @@ class CanvasScaler {
   CanvasView view_;
   std::vector<Tap> columns_;  // for each column of the area
   std::vector<Tap> rows_;     // likewise for rows
-  mutable std::vector<std::uint8_t> line_;  // a canvas row mixed from two
+  mutable std::vector<std::uint8_t> lines_[2];  // canvas rows scaled across, for the rows between them
 };
 
 }  // namespace skyscrub::sdl
