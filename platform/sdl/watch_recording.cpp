@@ -5,6 +5,8 @@
 #include <cstring>
 #include <fstream>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "game/window_events.h"
 #include "platform/sdl/game_loop.h"
@@ -22,6 +24,26 @@ constexpr int kReplayStatusBase = 10;  // plus the headless replay's status
 class Discard final : public std::streambuf {
   int overflow(int c) override { return c; }
 };
+
+// A message box shows each line as it is, however long: the replay's answer is broken into lines
+// at spaces, so that the box fits the display.
+std::string Wrapped(std::string_view text, std::size_t width = 72) {
+  std::string lines;
+  std::size_t lineStart = 0;
+  while (!text.empty()) {
+    const std::size_t space = text.find(' ');
+    const std::string_view word = text.substr(0, space);
+    if (lines.size() > lineStart && lines.size() - lineStart + 1 + word.size() > width) {
+      lines += '\n';
+      lineStart = lines.size();
+    } else if (lines.size() > lineStart) {
+      lines += ' ';
+    }
+    lines += word;
+    text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+  }
+  return lines;
+}
 
 }  // namespace
 
@@ -53,7 +75,7 @@ int WatchRecording(const std::string& path, SdlPlatform& system, SDL_Window* win
   const recording::ReplayOutcome outcome = playback.Finish();
   if (outcome.status == recording::kReplayed) return 0;
   std::fprintf(stderr, "Skyscrub: %s: %s\n", path.c_str(), outcome.message.c_str());
-  system.platform.messages.Show("Skyscrub", "The recording " + path + " does not play to its end.\n\n" + outcome.message,
+  system.platform.messages.Show("Skyscrub", Wrapped("The recording " + path + " does not play to its end.") + "\n\n" + Wrapped(outcome.message),
                                 MessageButtons::Ok);
   return kReplayStatusBase + outcome.status;
 }
