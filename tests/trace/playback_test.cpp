@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -101,6 +102,24 @@ TEST(Playback, ControlsPauseAndKeepTheSpeedBetweenOneAndEightTimes) {
   EXPECT_TRUE(watched.playback.Done());
   EXPECT_TRUE(watched.playback.StoppedByViewer());
   EXPECT_EQ(watched.playback.Finish().status, kReplayed) << "stopping is no fault of the recording";
+}
+
+// The viewer's system hears the game's sounds and music and ends with it, but never has its
+// display mode changed, a message box put up or its window put on top.
+TEST(Playback, TheViewersSystemOnlyPlaysTheSoundsAndTheMusic) {
+  for (const char* name : {"mode_not_supported_answered_30ms.trace", "whole_game_10ms_menus_pause_lost_quit.trace"}) {
+    Watched watched(Stored(name));
+    watched.PlayUntil();
+    EXPECT_EQ(watched.playback.Finish().status, kReplayed) << name;
+    std::set<Effect::Kind> kinds;
+    for (const Effect& effect : watched.real.effects) kinds.insert(effect.kind);
+    EXPECT_TRUE(kinds.count(Effect::Kind::Music)) << name;
+    EXPECT_TRUE(kinds.count(Effect::Kind::End)) << name;
+    for (const Effect::Kind never : {Effect::Kind::Display, Effect::Kind::MessageBox, Effect::Kind::Topmost,
+                                     Effect::Kind::Reboot}) {
+      EXPECT_FALSE(kinds.count(never)) << name << " shows effect " << static_cast<int>(never);
+    }
+  }
 }
 
 // Every damaged or hostile recording gets the headless replay's own answer.
