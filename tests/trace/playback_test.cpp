@@ -2,6 +2,7 @@
 // Interval times its speed, answers to its controls, and ends as the headless replay does.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -63,6 +64,20 @@ TEST(Playback, PlaysARecordingToItsEndWithEveryCheckMatchedAtTheRecordedPace) {
   EXPECT_EQ(watched.session.Ticks(), ticks);
   EXPECT_GE(took, static_cast<Micros>(ticks) * 5'000) << "each main tick takes the recorded 5 ms";
   EXPECT_EQ(watched.playback.Status(), "1x  tick " + std::to_string(ticks) + " of " + std::to_string(ticks));
+}
+
+TEST(Playback, EveryStoredRecordingPlaysBackToItsEndAsItReplays) {
+  int played = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(SKYSCRUB_RECORDINGS)) {
+    if (entry.path().extension() != ".trace") continue;
+    Watched watched(Stored(entry.path().filename().string()));
+    watched.playback.Press(Playback::Control::Faster, 0);
+    watched.PlayUntil();
+    const ReplayOutcome outcome = watched.playback.Finish();
+    EXPECT_EQ(outcome.status, kReplayed) << entry.path() << ": " << outcome.message;
+    ++played;
+  }
+  EXPECT_GE(played, 6);
 }
 
 TEST(Playback, FasterPlaysInItsShareOfTheTimeAndThePositionShowsOnTheWay) {
