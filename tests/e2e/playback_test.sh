@@ -105,16 +105,10 @@ awk -v w="$whole" -v f="$fast" 'BEGIN { exit !(f > w * 0.15 && f < w * 0.35) }' 
 head -c 2000 "$RECORDING" >"$SESSION_DIR/cut.trace"
 "$GAME_DIR/Skyscrub" --play "$SESSION_DIR/cut.trace" >"$SESSION_DIR/game.log" 2>&1 &
 GAME_PID=$!
-message_box() { xwininfo -root -tree | grep '"Skyscrub": ()' || true; }
-for waited in $(seq 100); do
-  [[ -n $(message_box) ]] && break
-  sleep 0.1
-done
-box=$(message_box)
+box=$(await_message_box Skyscrub)
 [[ -n $box ]] || fail "no message box told of the damaged recording: $(cat "$SESSION_DIR/game.log")"
 grep -q 'the recording is cut off here' "$SESSION_DIR/game.log" || fail "the game did not say why: $(cat "$SESSION_DIR/game.log")"
-read -r width height x y < <(grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' <<<"$box" | head -n1 | tr 'x+' '  ')
-xdotool mousemove $((x + width / 2)) $((y + height - 28)) click 1
+click_ok "$box"
 await_game_end
 ((GAME_STATUS == 13)) || fail "a cut recording ended the game with status $GAME_STATUS, not 13"
 echo "passed: title and ship as the replay has them at ticks 0 and $tick, 4x in $fast of $whole ms, a cut file's box"
