@@ -51,6 +51,8 @@ expect_clean_exit
 tick=$(stopped_tick)
 scene=$(sed '/^click /,$d' "$RECORDING" | replay_dump Picture2.Visible Picture2.Picture)
 [[ $scene == *'"Picture2.Visible":true,"Picture2.Picture":"Image8"'* ]] || fail "the replay has no title: $scene"
+overlay=$(count_colour start 300x22+0+0 FFFFFF)
+((overlay > 30)) || fail "no speed and position in the top left corner ($overlay white pixels)"
 differing=$(differing_pixels start "$BELOW_OVERLAY" "$ART_FOLDER/title.png")
 awk -v d="$differing" 'BEGIN { exit !(d < 800 * 440 / 10) }' ||
   fail "the title the replay shows at tick $tick is not on screen ($differing pixels differ)"
