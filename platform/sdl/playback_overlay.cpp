@@ -10,7 +10,7 @@ constexpr const char* kFontFile = "/usr/share/fonts/truetype/liberation/Liberati
 constexpr int kFontPixels = 14;
 // Wide enough for the longest status ("8x  tick 50000000 of 50000000  paused"), so that a
 // shorter one leaves no trace of the one before.
-constexpr SDL_Rect kBox{0, 0, 300, 22};
+constexpr int kBoxWidth = 300, kBoxHeight = 22;
 
 }  // namespace
 
@@ -38,12 +38,13 @@ PlaybackOverlay::PlaybackOverlay(SDL_Window* window) : window_(window), font_(TT
 void PlaybackOverlay::Draw(std::string_view text) {
   SDL_Surface* surface = SDL_GetWindowSurface(window_);
   if (surface == nullptr) return;
-  SDL_Rect box = kBox;
-  SDL_IntersectRect(&kBox, &surface->clip_rect, &box);
+  const SDL_Rect corner{0, surface->h - kBoxHeight, kBoxWidth, kBoxHeight};
+  SDL_Rect box{};
+  if (!SDL_IntersectRect(&corner, &surface->clip_rect, &box)) return;
   SDL_FillRect(surface, &box, SDL_MapRGB(surface->format, 0, 0, 0));
   if (font_) {
     const SurfaceHandle words(TTF_RenderUTF8_Blended(font_.get(), std::string(text).c_str(), {255, 255, 255, 255}));
-    SDL_Rect at{6, 3, 0, 0};
+    SDL_Rect at{corner.x + 6, corner.y + 3, 0, 0};
     SDL_Rect clip;
     SDL_GetClipRect(surface, &clip);
     SDL_SetClipRect(surface, &box);

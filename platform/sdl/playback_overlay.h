@@ -1,6 +1,6 @@
 #pragma once
 // What a recording being watched shows over the game: its speed and position, in a small box
-// in the window's top left corner. Drawn straight into the window's pixels after each frame,
+// in the window's bottom left corner, over the grass and clear of the game's labels and bars. Drawn straight into the window's pixels after each frame,
 // never into the game's scene, so nothing the game holds or a check reads changes with it.
 #include <SDL.h>
 

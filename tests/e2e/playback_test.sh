@@ -13,9 +13,9 @@ copy_game "$GAME_FOLDER" '10\r\n0\r\n0\r\n'
 cp "$GAME_FOLDER/skyscrub-trace" "$GAME_DIR/"
 readonly SETTINGS=$GAME_DIR/components/gamedata.jpc
 settings_before=$(md5sum <"$SETTINGS")
-# On an 800 x 600 display the window is the canvas at 0, 0. The overlay covers the top left
+# On an 800 x 600 display the window is the canvas at 0, 0. The overlay covers the bottom left
 # corner; what it covers is left out of the comparisons.
-readonly BELOW_OVERLAY=800x440+0+30
+readonly OVERLAY=300x22+0+578
 
 # The tick the log says the playback stopped at.
 stopped_tick() {
@@ -51,10 +51,10 @@ expect_clean_exit
 tick=$(stopped_tick)
 scene=$(sed '/^click /,$d' "$RECORDING" | replay_dump Picture2.Visible Picture2.Picture)
 [[ $scene == *'"Picture2.Visible":true,"Picture2.Picture":"Image8"'* ]] || fail "the replay has no title: $scene"
-overlay=$(count_colour start 300x22+0+0 FFFFFF)
-((overlay > 30)) || fail "no speed and position in the top left corner ($overlay white pixels)"
-differing=$(differing_pixels start "$BELOW_OVERLAY" "$ART_FOLDER/title.png")
-awk -v d="$differing" 'BEGIN { exit !(d < 800 * 440 / 10) }' ||
+overlay=$(count_colour start "$OVERLAY" FFFFFF)
+((overlay > 30)) || fail "no speed and position in the bottom left corner ($overlay white pixels)"
+differing=$(differing_pixels start "$ABOVE_MENU" "$ART_FOLDER/title.png")
+awk -v d="$differing" 'BEGIN { exit !(d < 800 * 470 / 10) }' ||
   fail "the title the replay shows at tick $tick is not on screen ($differing pixels differ)"
 
 # 2. Paused in the game: the ship where the replay has it at that tick, drawn over the sky.
