@@ -18,20 +18,19 @@ constexpr std::string_view kBlanks = " \t\r";
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(kBlanks) == std::string_view::npos; }
 
-// A counted line of one timer's events (`tick 60`, `poll3 5`): the timer and the count.
-std::optional<std::pair<std::size_t, std::uint64_t>> CountedTimerLine(std::string_view line) {
+// A line of one timer's events (`tick`, `tick 60`, `poll3 5`): the timer and how many.
+std::optional<std::pair<std::size_t, std::uint64_t>> TimerLine(std::string_view line) {
   const std::size_t start = line.find_first_not_of(kBlanks);
   if (start == std::string_view::npos) return std::nullopt;
   line.remove_prefix(start);
-  const std::size_t end = line.find_first_of(kBlanks);
-  const std::string_view word = line.substr(0, end);
-  const auto found = std::find(kTimerWords.begin(), kTimerWords.end(), word);
-  if (found == kTimerWords.end() || end == std::string_view::npos) return std::nullopt;
+  const std::size_t end = std::min(line.find_first_of(kBlanks), line.size());
+  const auto found = std::find(kTimerWords.begin(), kTimerWords.end(), line.substr(0, end));
+  if (found == kTimerWords.end()) return std::nullopt;
   std::string_view count = line.substr(end);
   count.remove_prefix(std::min(count.find_first_not_of(kBlanks), count.size()));
   count = count.substr(0, count.find_last_not_of(kBlanks) + 1);
-  const auto events = ParseInteger(count, 2, std::numeric_limits<std::int64_t>::max());
-  if (!events) return std::nullopt;  // one event, none, or a bad count: the line runs whole
+  const auto events = count.empty() ? std::optional<std::int64_t>(1) : ParseInteger(count, 1, std::numeric_limits<std::int64_t>::max());
+  if (!events) return std::nullopt;  // none, or a bad count: the line runs whole
   return std::pair{static_cast<std::size_t>(found - kTimerWords.begin()), static_cast<std::uint64_t>(*events)};
 }
 
@@ -73,7 +72,7 @@ bool ScriptReplay::Next(bool whole) {
   } else if (lines_.TooLong()) {
     Ran("the line is longer than " + std::to_string(ScriptLines::kLongest) + " characters, far longer than any "
         "line of a script or recording");
-  } else if (const auto counted = whole ? std::nullopt : CountedTimerLine(line_)) {
+  } else if (const auto counted = whole ? std::nullopt : TimerLine(line_)) {
     std::tie(timer_, timerEvents_) = *counted;
   } else {
     Ran(session_.Execute(line_));

@@ -34,10 +34,10 @@ class ScriptReplay {
 
   // Runs the next line whole; false once the script is done (at its end, or at a line that failed).
   bool RunLine();
-  // Runs the next step: a line, or of a counted line of timer events (`tick 60`) one event.
+  // Runs the next step: a line, or of a line of timer events (`tick`, `tick 60`) one event.
   // False once the script is done.
   bool Step();
-  // The timer whose event the next Step delivers, when it is one of a counted line under way.
+  // The timer whose event the next Step delivers, when it is one of a timer line under way.
   std::optional<std::size_t> NextTimer() const;
 
   // How the replay ended, once it is done: a recording (one that opens with the format line, or
@@ -51,7 +51,7 @@ class ScriptReplay {
   // What the first line makes of the script. A recording cut short inside its first line shows
   // only the start of that line, with no line end.
   static Kind KindOf(std::string_view first, bool lineEnd);
-  // Reads the next line and runs it (with `whole` false, a counted timer line only starts).
+  // Reads the next line and runs it (with `whole` false, a timer line only starts).
   bool Next(bool whole);
   void Ran(std::optional<std::string> error);
   bool RestEndsARecording();
@@ -63,7 +63,7 @@ class ScriptReplay {
   std::optional<std::string> error_;
   long errorLine_ = 0;
   bool done_ = false;
-  std::size_t timer_ = 0;         // the timer of the counted line under way
+  std::size_t timer_ = 0;          // the timer of the timer line under way
   std::uint64_t timerEvents_ = 0;  // and how many of its events are still to run
 };
 

@@ -66,6 +66,14 @@ TEST(Playback, PlaysARecordingToItsEndWithEveryCheckMatchedAtTheRecordedPace) {
   EXPECT_EQ(watched.playback.Status(), "1x  tick " + std::to_string(ticks) + " of " + std::to_string(ticks));
 }
 
+TEST(Playback, EachTimerEventWaitsOneIntervalOfItsTimerWhetherCountedOrNot) {
+  Watched watched("settings 100 0 0\nload\nclick Label7\nclick Label9\ntick\ntick\ntick 3\n");
+  EXPECT_EQ(watched.playback.NextWake(), 100'000) << "the first main tick, one 100 ms Interval after the start";
+  EXPECT_EQ(watched.PlayUntil(), 500'000);
+  EXPECT_EQ(watched.session.Ticks(), 5u);
+  EXPECT_EQ(watched.playback.Finish().status, kReplayed);
+}
+
 TEST(Playback, EveryStoredRecordingPlaysBackToItsEndAsItReplays) {
   int played = 0;
   for (const auto& entry : std::filesystem::directory_iterator(SKYSCRUB_RECORDINGS)) {
