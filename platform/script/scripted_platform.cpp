@@ -1,7 +1,6 @@
 #include "platform/script/scripted_platform.h"
 
 #include "recording/value_text.h"
-#include "settings/file_access.h"
 
 namespace skyscrub {
 
@@ -36,14 +35,7 @@ std::string ToJson(const Effect& e) {
 ScriptedPlatform::ScriptedPlatform()
     : platform_{*this, *this, *this, *this, *this, *this, *this, *this} {}
 
-void ScriptedPlatform::SetSeed(std::uint64_t seed) {
-  seed_ = seed;
-  reseedCount_ = 0;
-}
-
-std::int16_t ScriptedPlatform::GetKeyState(Key key) {
-  return held.count(key) ? static_cast<std::int16_t>(0xFF80) : std::int16_t{0};
-}
+std::int16_t ScriptedPlatform::GetKeyState(Key key) { return KeyState(key); }
 
 void ScriptedPlatform::PlaySound(const std::string& path, bool) {
   effects.push_back({Effect::Kind::Sound, path, {}});
@@ -66,19 +58,10 @@ void ScriptedPlatform::RequestRestart() { effects.push_back({Effect::Kind::Reboo
 
 MessageAnswer ScriptedPlatform::Show(std::string_view title, std::string_view text, MessageButtons buttons) {
   effects.push_back({Effect::Kind::MessageBox, std::string(title), std::string(text)});
-  if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
-  const MessageAnswer answer = answers.front();
-  answers.pop_front();
-  return answer;
+  return NextAnswer(buttons);
 }
 
-// Every reseed from the clock is a new but reproducible seed, unless the script gave it.
-std::uint64_t ScriptedPlatform::RandomSeed() {
-  if (reseeds.empty()) return seed_ * 1000003u + reseedCount_++;
-  const std::uint64_t seed = reseeds.front();
-  reseeds.pop_front();
-  return seed;
-}
+std::uint64_t ScriptedPlatform::RandomSeed() { return NextSeed(); }
 
 void ScriptedPlatform::Place(int, int, int, int) {}
 
@@ -94,9 +77,8 @@ void ScriptedPlatform::EndProgram() {
 std::string ScriptedPlatform::ProgramFolder() { return {}; }
 
 std::optional<std::string> ScriptedPlatform::ReadTextFile(const std::string& path) {
-  if (path != "/components/gamedata.jpc" || !settingsContent) return std::nullopt;
-  if (settingsContent->size() > settings::kMaxFileBytes) return std::nullopt;  // as the real files refuse it
-  return settingsContent;
+  if (path != "/components/gamedata.jpc") return std::nullopt;
+  return SettingsFile();
 }
 
 }  // namespace skyscrub

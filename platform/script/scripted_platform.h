@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "recording/replay_answers.h"
 
 namespace skyscrub {
 
@@ -27,22 +28,16 @@ struct Effect {
 // The effect as one JSON line, e.g. {"sound":"xplode2.wav"} or {"display":[800,600]}.
 std::string ToJson(const Effect& effect);
 
-class ScriptedPlatform final : Keyboard, SoundEffects, MusicPlayer, Display, MessageBoxes, Clock, Window, Files {
+// What the script sets (held keys, the settings file, the desktop size, mode tests, answers,
+// reseeds) are the answers a replay gives.
+class ScriptedPlatform final : public recording::ReplayAnswers,
+                               Keyboard, SoundEffects, MusicPlayer, Display, MessageBoxes, Clock, Window, Files {
  public:
   ScriptedPlatform();
   ScriptedPlatform(const ScriptedPlatform&) = delete;
   ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
   Platform& platform() { return platform_; }
-
-  // ---- What the script sets ----
-  std::set<Key> held;                          // keys held from now on
-  std::optional<std::string> settingsContent;  // the settings file; nothing: no file
-  DisplaySize screen{1024, 768};               // the desktop size reported
-  ModeTest modeTest = ModeTest::Successful;    // what testing any mode answers
-  std::deque<MessageAnswer> answers;           // answers for the next message boxes
-  std::deque<std::uint64_t> reseeds;           // what the next reseeds from the clock get
-  void SetSeed(std::uint64_t seed);
 
   // ---- What the game did ----
   std::vector<Effect> effects;
@@ -65,8 +60,6 @@ class ScriptedPlatform final : Keyboard, SoundEffects, MusicPlayer, Display, Mes
   std::string ProgramFolder() override;
   std::optional<std::string> ReadTextFile(const std::string& path) override;
 
-  std::uint64_t seed_ = 1;
-  std::uint64_t reseedCount_ = 0;
   Platform platform_;
 };
 

@@ -17,6 +17,11 @@ With no option the game switches the display to 800 x 600 and sits in front of e
                   kept; F11 or Alt+Enter switches between the window and the full screen
   --record FILE   play and write the game to FILE as it goes, as a recording that replays
                   exactly (attach it to a bug report)
+  --play FILE     watch a recording: the game plays it back as it was, in a window (as
+                  --window, unless --window=N or --fullscreen says otherwise) and never
+                  changes the display or the settings; Space pauses and resumes, Right or +
+                  plays faster (up to 8 times), Left or - slower, Escape stops. It stops
+                  with a message at the first moment that differs from the recording
   --help          show this help and end
   --version       show the version and end
 
@@ -26,7 +31,10 @@ and thrust, A (cross) or the right trigger to shoot, Start to pause, A or Start 
 to take "Play" and "Start" and to leave the end screens, Back to quit from the title.
 The settings are made with EDITOR.
 Exit status: 0 when the game ends, 1 when no display or window can be opened,
-2 for a bad command line or a window larger than any display.
+2 for a bad command line, a window larger than any display or a recording that
+cannot be read; a recording that does not play to its end: 11 a moment differs
+from it, 12 a line that is no command or a format unknown, 13 cut off, 14 more
+work than a replay allows.
 )";
   text.replace(text.find("SELF"), 4, self);
   text.replace(text.find("EDITOR"), 6, editor);
@@ -92,6 +100,10 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
       std::optional<std::string> file = ValueOf(arg, "--record", i, argc, argv);
       if (!file || file->empty()) return refuse("--record needs a file name");
       line.options.record = std::move(file);
+    } else if (Names(arg, "--play")) {
+      std::optional<std::string> file = ValueOf(arg, "--play", i, argc, argv);
+      if (!file || file->empty()) return refuse("--play needs a file name");
+      line.options.play = std::move(file);
     } else if (Names(arg, "--window")) {
       if (!present(Presentation::Window)) return refuse(oneMode);
       if (arg == "--window") continue;
@@ -110,6 +122,9 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
       return refuse("unknown option '" + std::string(arg) + "' (Skyscrub --help lists the options)");
     }
   }
+  if (line.options.play && line.options.record) return refuse("--play and --record cannot go together");
+  // A recording is watched in a window unless the viewer chose otherwise: the display stays as it is.
+  if (line.options.play && !presentationGiven) line.options.presentation = Presentation::Window;
   return line;
 }
 

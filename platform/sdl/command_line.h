@@ -23,6 +23,7 @@ inline constexpr std::int32_t kLargestWindow = -1;
 
 struct Options {
   std::optional<std::string> record;  // write the game as a trace script to this file
+  std::optional<std::string> play;    // show this recording instead of taking the player's game
   Presentation presentation = Presentation::Specified;
   // The window's size in whole multiples of the canvas; 0 for the largest that fits the desktop,
   // kLargestWindow for the largest of the canvas's shape that fits, at any scale.

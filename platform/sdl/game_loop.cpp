@@ -48,6 +48,11 @@ GameLoop::GameLoop(WindowEvents& events, SdlPlatform& system, SDL_Window* window
 
 TimerSchedule::Micros GameLoop::Now() const { return LoopClockNow(); }
 
+void GameLoop::Watch(recording::Playback& playback) {
+  playback_ = &playback;
+  overlay_.emplace(window_);
+}
+
 void GameLoop::Run() {
   schedule_.Observe(Now());
   DrawIfChanged();
@@ -55,7 +60,10 @@ void GameLoop::Run() {
   while (Running()) {
     DrawIfChanged();
     WaitAndHandleEvents();
-    if (StopRequested()) events_.Deliver({WindowEvent::Kind::Close});
+    if (StopRequested()) {
+      if (playback_) playback_->Press(recording::Playback::Control::Stop, Now());
+      else events_.Deliver({WindowEvent::Kind::Close});
+    }
     RunDueTimers();
   }
 }
@@ -63,7 +71,8 @@ void GameLoop::Run() {
 GameLoop::Micros GameLoop::WaitMicros() const {
   const Micros now = Now();
   Micros wake = now + kLongestSleepMillis * 1000;
-  if (const auto due = schedule_.NextWake(lastTicks_)) wake = std::min(wake, *due);
+  const auto due = playback_ ? playback_->NextWake() : schedule_.NextWake(lastTicks_);
+  if (due) wake = std::min(wake, *due);
   if (sceneTouched_) wake = std::min(wake, lastFrame_ + framePeriod_);
   return std::max<Micros>(wake - now, 0);
 }
@@ -79,12 +88,38 @@ void GameLoop::WaitAndHandleEvents() {
   } else {
     keyboard_.NothingNew();
   }
-  pads_.Update(now, game_);
+  if (!playback_) pads_.Update(now, game_);
   SDL_Event event;
   while (Running() && SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) Handle(event);
 }
 
+// Only the viewer's keys, the window's close and the window's own events count: the game
+// plays the recording.
+void GameLoop::HandleWhileWatching(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      playback_->Press(recording::Playback::Control::Stop, Now());
+      break;
+    case SDL_KEYDOWN:
+      if (const auto control = PlaybackControlOf(event.key)) {
+        playback_->Press(*control, Now());
+      } else if (switch_ && FullScreenSwitch::Asks(event.key)) {
+        switch_->Toggle();
+      } else {
+        return;
+      }
+      break;
+    case SDL_WINDOWEVENT:
+      HandleWindowEvent(event.window);
+      break;
+    default:
+      return;
+  }
+  sceneTouched_ = true;  // the overlay shows what changed
+}
+
 void GameLoop::Handle(const SDL_Event& event) {
+  if (playback_) return HandleWhileWatching(event);
   switch (event.type) {
     case SDL_QUIT:
       events_.Deliver({WindowEvent::Kind::Close});
@@ -116,7 +151,7 @@ void GameLoop::HandleWindowEvent(const SDL_WindowEvent& event) {
       painter_.Resized();
       break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
-      if (scaled_) keys_.FocusLost();  // a player's window that loses the focus pauses the game
+      if (scaled_ && !playback_) keys_.FocusLost();  // a player's window that loses the focus pauses the game
       break;
     default:
       break;
@@ -125,6 +160,14 @@ void GameLoop::HandleWindowEvent(const SDL_WindowEvent& event) {
 
 void GameLoop::RunDueTimers() {
   const Micros now = Now();
+  if (playback_) {
+    const auto due = playback_->NextWake();
+    if (due && *due <= now) {
+      playback_->RunDue(now);
+      sceneTouched_ = true;
+    }
+    return;
+  }
   if (schedule_.RunDue(now, now, *this) > 0) lastTicks_ = now;
 }
 
@@ -146,7 +189,9 @@ void GameLoop::DrawIfChanged() {
 void GameLoop::DrawNow() {
   lastFrame_ = Now();  // frames keep the display's pace whatever drawing them takes
   sceneTouched_ = false;
-  if (painter_.PaintChanges(game_)) mouse_.UpdateCursor(window_);
+  const bool painted = painter_.PaintChanges(game_);
+  if (overlay_) overlay_->Draw(playback_->Status());
+  if (painted && !playback_) mouse_.UpdateCursor(window_);
 }
 
 }  // namespace skyscrub::sdl

@@ -9,6 +9,7 @@
 
 #include "game/window_events.h"
 #include "platform/sdl/input_wait.h"
+#include "platform/sdl/playback_overlay.h"
 #include "platform/sdl/full_screen_switch.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl_common/sdl_mouse.h"
@@ -24,14 +25,18 @@ class GameLoop : private TimerSchedule::Loop {
   GameLoop(WindowEvents& events, SdlPlatform& system, SDL_Window* window, Presentation presentation,
            SDL_Rect windowed, EarlyDecoding* early = nullptr);
 
-  // Returns once the game has ended.
+  // From now on the game is a recording played back: its events come from `playback`, the
+  // keys control the playback, and the mouse, the gamepads and the focus leave the game alone.
+  void Watch(recording::Playback& playback);
+  // Returns once the game has ended (or its playback has).
   void Run();
   // Shows the scene as it stands now, without waiting for the next frame.
   void DrawNow();
 
  private:
   using Micros = TimerSchedule::Micros;
-  bool Running() const { return !game_.Ended() && !frame_.endRequested(); }
+  bool Running() const { return !game_.Ended() && !frame_.endRequested() && !(playback_ && playback_->Done()); }
+  void HandleWhileWatching(const SDL_Event& event);
   Micros Now() const;
   void WaitAndHandleEvents();
   void Handle(const SDL_Event& event);
@@ -62,6 +67,8 @@ class GameLoop : private TimerSchedule::Loop {
   Micros lastLook_ = 0;   // when the loop last looked at the system's events
   // Whether a handler ran since the last frame: only then can the scene have changed.
   bool sceneTouched_ = true;
+  recording::Playback* playback_ = nullptr;  // when a recording is watched
+  std::optional<PlaybackOverlay> overlay_;     // and what it shows of its course
 };
 
 }  // namespace skyscrub::sdl

@@ -18,6 +18,7 @@
 #include "platform/sdl/game_loop.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/stop_and_crash_guard.h"
+#include "platform/sdl/watch_recording.h"
 #include "platform/sdl/window_plan.h"
 #include "platform/sdl_common/art_textures.h"
 #include "platform/sdl_common/early_decoding.h"
@@ -81,6 +82,11 @@ int RunGame(EarlyDecoding& firstScreen, const Options& options, const WindowPlan
   InstallStopAndCrashHandlers(window.get());
 
   SdlPlatform system(window.get(), options.presentation);
+  if (options.play) {
+    const int status = WatchRecording(*options.play, system, window.get(), options.presentation, plan.rect, firstScreen);
+    StopGuardingWindow();
+    return status;
+  }
   std::optional<DemoFile> file = RecordingFile(options);
   std::unique_ptr<recording::DemoRecorder> recorder;
   if (file) {
@@ -169,6 +175,11 @@ int main(int argc, char** argv) {
       return 2;
     case CommandLine::Action::Play:
       break;
+  }
+  std::string unreadable;
+  if (line.options.play && !CanReadRecording(*line.options.play, unreadable)) {
+    std::fprintf(stderr, "Skyscrub: cannot read the recording %s: %s\n", line.options.play->c_str(), unreadable.c_str());
+    return 2;
   }
   // The window's class names the game's desktop entry (StartupWMClass), whatever this program
   // file is called; SDL's X11 driver takes it from the environment when the display opens.

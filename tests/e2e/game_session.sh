@@ -131,6 +131,28 @@ start_program() {
 # Starts the copied game in the background, with the options given.
 start_game() { start_program "$GAME_DIR/Skyscrub" "$@"; }
 
+# The line of the message box titled $1 in the window tree, e.g. 0x600002 "Error": ()
+# 200x100+300+166  +300+166; nothing while none is open.
+message_box() { xwininfo -root -tree | grep "\"$1\": ()" || true; }
+
+# Waits (10 s at most) for a message box titled $1 to open or, with $2 = closed, to close; prints
+# its line (nothing once closed).
+await_message_box() {
+  local waited
+  for waited in $(seq 100); do
+    if [[ ${2:-} == closed ]]; then [[ -z $(message_box "$1") ]] && break; else [[ -n $(message_box "$1") ]] && break; fi
+    sleep 0.1
+  done
+  message_box "$1"
+}
+
+# Clicks OK, centred at the bottom of the message box whose line is $1.
+click_ok() {
+  local width height x y
+  read -r width height x y < <(grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' <<<"$1" | head -n1 | tr 'x+' '  ')
+  xdotool mousemove $((x + width / 2)) $((y + height - 28)) click 1
+}
+
 # Waits (5 s at most) for the game to end; its exit status goes into GAME_STATUS.
 await_game_end() {
   timeout 5 tail --pid="$GAME_PID" -f /dev/null || fail "the game did not end"

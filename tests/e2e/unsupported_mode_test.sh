@@ -10,13 +10,7 @@ start_x_server 1024x768
 copy_game "$GAME_FOLDER" '10\r\n0\r\n0\r\n'
 SDL_AUDIODRIVER=dummy start_game
 
-# The box's line in the window tree, e.g. 0x600002 "Error": ()  200x100+300+166  +300+166
-error_box() { xwininfo -root -tree | grep '"Error"' || true; }
-for waited in $(seq 100); do
-  [[ -n $(error_box) ]] && break
-  sleep 0.1
-done
-box=$(error_box)
+box=$(await_message_box Error)
 [[ -n $box ]] || fail "no message box titled Error appeared"
 screenshot behind_box
 if [[ -f $ART_FOLDER/title.png ]]; then
@@ -26,13 +20,8 @@ if [[ -f $ART_FOLDER/title.png ]]; then
 fi
 
 # A click on OK (centred at the bottom of the box) closes it; the game goes on in its window.
-read -r width height x y < <(grep -oE '[0-9]+x[0-9]+\+[0-9]+\+[0-9]+' <<<"$box" | head -n1 | tr 'x+' '  ')
-xdotool mousemove $((x + width / 2)) $((y + height - 28)) click 1
-for waited in $(seq 50); do
-  [[ -z $(error_box) ]] && break
-  sleep 0.1
-done
-[[ -z $(error_box) ]] || fail "the box stayed open after a click on OK"
+click_ok "$box"
+[[ -z $(await_message_box Error closed) ]] || fail "the box stayed open after a click on OK"
 read -r window <"$SESSION_DIR/window"
 geometry=$(xdotool getwindowgeometry "$window")
 grep -q 'Position: 0,0' <<<"$geometry" && grep -q 'Geometry: 800x600' <<<"$geometry" ||

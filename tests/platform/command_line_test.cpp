@@ -70,8 +70,20 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"BothModes", {"--window", "--fullscreen"}, Action::Refuse, {}, 0, "at most"},
         LineCase{"WindowTwice", {"--window=2", "--window=3"}, Action::Refuse, {}, 0, "at most"},
         LineCase{"UnknownOption", {"--windowed"}, Action::Refuse, {}, 0, "'--windowed'"},
-        LineCase{"RecordWithoutFile", {"--record"}, Action::Refuse, {}, 0, "file name"}),
+        LineCase{"RecordWithoutFile", {"--record"}, Action::Refuse, {}, 0, "file name"},
+        LineCase{"PlayInAWindowOfTheLargestScale", {"--play", "game.trace"}, Action::Play, Presentation::Window, 0},
+        LineCase{"PlayFullScreen", {"--play=game.trace", "--fullscreen"}, Action::Play, Presentation::FullScreen},
+        LineCase{"PlayInAWindowOfScaleOne", {"--window=1", "--play", "g"}, Action::Play, Presentation::Window, 1},
+        LineCase{"PlayWithoutFile", {"--play"}, Action::Refuse, {}, 0, "file name"},
+        LineCase{"PlayAndRecord", {"--play", "a", "--record", "b"}, Action::Refuse, {}, 0, "cannot go together"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Usage, TellsHowToWatchARecording) {
+  const std::string usage = Usage("skyscrub", "skyscrub-setup");
+  for (const char* words : {"--play FILE", "Space pauses", "Escape stops", "13 cut off"}) {
+    EXPECT_NE(usage.find(words), std::string::npos) << words;
+  }
+}
 
 TEST(Usage, ListsEveryOptionAndNamesBothProgramsAsGiven) {
   const std::string usage = Usage("skyscrub", "skyscrub-setup");

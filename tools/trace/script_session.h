@@ -1,152 +1,41 @@
 #pragma once
-// The trace script: one command a line, run against the real game logic on the scripted
-// platform. Dumps and the platform's effects are printed as JSON lines, in order.
-#include <cstdint>
-#include <functional>
+// skyscrub-trace's sessions: the game's replay (recording/) on the scripted platform, whose
+// effects on the system are printed as JSON lines, in order, between the dumps.
 #include <iosfwd>
-#include <limits>
-#include <memory>
-#include <optional>
-#include <string>
-#include <string_view>
 
-#include "game/game_window.h"
-#include "game/window_events.h"
 #include "platform/script/scripted_platform.h"
-#include "platform/timer_schedule.h"
-#include "recording/demo_recorder.h"
-#include "recording/name_table.h"
-#include "recording/state_check.h"
+#include "recording/replay_session.h"
+#include "recording/script_replay.h"
 
 namespace skyscrub::trace {
 
-// Bounds what an untrusted script can make the game do. Recordings are files players send each
-// other: a hostile count (`poll3 9223372036854775807`, `run 1099511627776`) or a long run of
-// checks and dumps must end in minutes, not hours.
-struct Limits {
-  // Far above any real recording: the game's events come at most about a thousand a second
-  // (its fastest tick and its polls are 1 ms), so this is some 14 hours of play; a replay of
-  // it takes a few minutes at most.
-  static constexpr std::uint64_t kEvents = 50'000'000;
-  // A check or a dump reads the whole state (some thousand values), as long as a few hundred
-  // events take. A recording has a check every 60 main ticks, so fewer than this.
-  static constexpr std::uint64_t kEventsPerStateRead = 50;
+using recording::Limits;
+using recording::ReplayStatus;
+using recording::kReplayed;
+using recording::kDesync;
+using recording::kBadLine;
+using recording::kCutOff;
+using recording::kOverLimit;
 
-  // Limits of `events`, and of checks and dumps in proportion.
-  static constexpr Limits ForEvents(std::uint64_t events) { return {events, events / kEventsPerStateRead}; }
-
-  std::uint64_t maxEvents = kEvents;
-  std::uint64_t maxStateReads = kEvents / kEventsPerStateRead;
-  // After a `set` the state may be one no play can reach (an index past its array, a counter
-  // at its limit), where the game's own guarantees no longer hold; false delivers no further event.
-  bool eventsAfterSet = true;
-};
-
-class Session {
- public:
-  // With `record`, the session is recorded as a game is (the soak checks its recordings so).
-  explicit Session(std::ostream& out, Limits limits = {}, recording::ScriptOutput* record = nullptr);
-  Session(const Session&) = delete;
-  Session& operator=(const Session&) = delete;
-
-  // Runs one line of a script (blank lines and comments do nothing); the error, if any.
-  std::optional<std::string> Execute(std::string_view line);
-  // The error came from a check or an `ended` that the replay does not match.
-  bool Mismatched() const { return mismatched_; }
-  // Once the script has asked for more work than its limits allow: which limit. From then on
-  // no further event or check runs (the lines that asked run no further, without an error).
-  const std::optional<std::string>& OverLimit() const { return overLimit_; }
-
-  // Called after every event the game has handled (load, click, move, tick, poll).
-  std::function<void()> afterEvent;
-
+// The scripted platform as the system a replay runs on.
+struct ScriptedSystem : recording::ReplaySystem {
   ScriptedPlatform system;
-  // Recorded, the game takes the system through the recorder; so the recorder comes first.
-  std::unique_ptr<recording::DemoRecorder> recorder;  // only when recorded
-  GameWindow game;
 
-  std::uint64_t Events() const { return delivered_; }
-  std::uint64_t Ticks() const { return ticks_; }
-  // The program has ended: no further event reaches it.
-  bool Ended() const { return game.Ended() || system.ended; }
-  // Ends the recording, if any, with its final check.
-  void FinishRecording();
-
- private:
-  using Error = std::optional<std::string>;
-  struct Command {
-    std::string_view word;
-    Error (Session::*run)(std::string_view args);
-  };
-  static const Command kCommands[];
-
-  Error Seed(std::string_view args);
-  Error Settings(std::string_view args);
-  Error Answer(std::string_view args);
-  Error Screen(std::string_view args);
-  Error ModeTestCommand(std::string_view args);
-  Error Load(std::string_view args);
-  Error Click(std::string_view args);
-  Error Move(std::string_view args);
-  Error Keys(std::string_view args);
-  Error Tick(std::string_view args);
-  Error Poll2(std::string_view args);
-  Error Poll3(std::string_view args);
-  Error Run(std::string_view args);
-  Error Close(std::string_view args);
-  Error Reseed(std::string_view args);
-  Error Set(std::string_view args);
-  Error Dump(std::string_view args);
-  Error Check(std::string_view args);
-  Error EndedCommand(std::string_view args);
-
-  // Delivers up to `count` events of timer `index` while it stays enabled.
-  Error Repeat(std::string_view args, std::size_t index);
-  // Delivers one event; false once the program has ended or the limit is spent.
-  bool Deliver(WindowEvent event);
-  // Delivers one event at the fake clock's present: a timer its handler starts counts from now.
-  bool DeliverNow(WindowEvent event);
-  // The schedule's ticks reach the game as the script's own events do; the fake clock stands at
-  // each as it falls due.
-  struct ScheduledTicks final : TimerSchedule::Loop {
-    explicit ScheduledTicks(Session& session) : session(session) {}
-    bool Deliver(std::size_t index) override { return session.Deliver(TimerEvent(index)); }
-    TimerSchedule::Micros Happened(TimerSchedule::Micros due) override { return due; }
-    Session& session;
-  };
-  // Counts a read of the whole state against its limit; false when it is spent.
-  bool ReadState();
-  void Exceed(std::uint64_t limit, std::string_view what);
-  Error Mismatch(std::string message);
-  void PrintEffects();
-
-  std::ostream& out_;
-  Limits limits_;
-  WindowEvents events_{game, recorder.get()};
-  TimerSchedule schedule_{events_.Timers()};
-  TimerSchedule::Micros now_ = 0;  // the fake clock
-  recording::RecordedState recorded_;        // the state as the script's checks state it
-  std::uint64_t delivered_ = 0;
-  std::uint64_t ticks_ = 0;
-  std::uint64_t stateReads_ = 0;
-  bool poked_ = false;  // a `set` has written the state
-  bool mismatched_ = false;
-  Error overLimit_;  // what limit the script went past
+  recording::ReplayAnswers& Answers() override { return system; }
+  Platform& GamePlatform() override { return system.platform(); }
+  bool ProgramEnded() const override { return system.ended; }
+  void Report(std::ostream& out) override;
 };
 
-// How a replay ends: the exit status of skyscrub-trace.
-enum ReplayStatus : int {
-  kReplayed = 0,  // every line ran, and a recording was complete
-  kDesync = 1,    // a check or `ended` the replay does not match
-  kBadLine = 2,   // a line that is no command (or too long), or a recording of an unknown format
-  kCutOff = 3,    // a recording that does not end as a complete one does: its file was cut short
-  kOverLimit = 4, // the script asked for more work than the limits allow
+// The system comes first: the session's game is given it.
+class Session : public ScriptedSystem, public recording::ReplaySession {
+ public:
+  explicit Session(std::ostream& out, Limits limits = {}, recording::ScriptOutput* record = nullptr)
+      : ReplaySession(static_cast<ScriptedSystem&>(*this), out, limits, record) {}
 };
 
-// Runs a whole script and reports how it ended ("line N: ...") on `errors`. A recording (one
-// that opens with the format line, or with the heading of the recordings made before it had
-// one) must also be complete: one that is not is reported cut off, even where a line of it
-// was bad or a check did not match, as the cut explains those. Other scripts run as written.
+// Runs a whole script and reports how it ended ("line N: ...") on `errors`; the exit status
+// (ReplayStatus). A recording must also be complete (recording::ScriptReplay::Finish).
 int RunScript(std::istream& script, std::ostream& out, std::ostream& errors, Limits limits = {});
 
 }  // namespace skyscrub::trace

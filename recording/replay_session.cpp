@@ -1,4 +1,4 @@
-#include "tools/trace/script_session.h"
+#include "recording/replay_session.h"
 
 #include <array>
 #include <istream>
@@ -11,9 +11,7 @@
 #include "recording/script_words.h"
 #include "recording/value_text.h"
 
-namespace skyscrub::trace {
-
-using namespace recording;
+namespace skyscrub::recording {
 
 namespace {
 
@@ -71,29 +69,30 @@ std::optional<std::int64_t> Count(std::string_view args) {
 
 }  // namespace
 
-const Session::Command Session::kCommands[] = {
-    {"seed", &Session::Seed},     {"settings", &Session::Settings}, {"answer", &Session::Answer},
-    {"screen", &Session::Screen}, {"modetest", &Session::ModeTestCommand}, {"load", &Session::Load},
-    {"click", &Session::Click},   {"move", &Session::Move},         {"keys", &Session::Keys},
-    {"tick", &Session::Tick},     {"poll2", &Session::Poll2},       {"poll3", &Session::Poll3},
-    {"run", &Session::Run},       {"close", &Session::Close},       {"reseed", &Session::Reseed},
-    {"set", &Session::Set},       {"dump", &Session::Dump},         {"check", &Session::Check},
-    {"ended", &Session::EndedCommand},
+const ReplaySession::Command ReplaySession::kCommands[] = {
+    {"seed", &ReplaySession::Seed},     {"settings", &ReplaySession::Settings}, {"answer", &ReplaySession::Answer},
+    {"screen", &ReplaySession::Screen}, {"modetest", &ReplaySession::ModeTestCommand}, {"load", &ReplaySession::Load},
+    {"click", &ReplaySession::Click},   {"move", &ReplaySession::Move},         {"keys", &ReplaySession::Keys},
+    {"tick", &ReplaySession::Tick},     {"poll2", &ReplaySession::Poll2},       {"poll3", &ReplaySession::Poll3},
+    {"run", &ReplaySession::Run},       {"close", &ReplaySession::Close},       {"reseed", &ReplaySession::Reseed},
+    {"set", &ReplaySession::Set},       {"dump", &ReplaySession::Dump},         {"check", &ReplaySession::Check},
+    {"ended", &ReplaySession::EndedCommand},
 };
 
-Session::Session(std::ostream& out, Limits limits, ScriptOutput* record)
-    : recorder(record != nullptr ? std::make_unique<DemoRecorder>(system.platform(), *record) : nullptr),
-      game(recorder ? recorder->platform() : system.platform()),
+ReplaySession::ReplaySession(ReplaySystem& system, std::ostream& out, Limits limits, ScriptOutput* record)
+    : recorder(record != nullptr ? std::make_unique<DemoRecorder>(system.GamePlatform(), *record) : nullptr),
+      game(recorder ? recorder->platform() : system.GamePlatform()),
+      system_(system),
       out_(out),
       limits_(limits) {
   if (recorder) recorder->Watch(game);
 }
 
-void Session::FinishRecording() {
+void ReplaySession::FinishRecording() {
   if (recorder) recorder->Finish();
 }
 
-std::optional<std::string> Session::Execute(std::string_view line) {
+std::optional<std::string> ReplaySession::Execute(std::string_view line) {
   const auto [word, args] = SplitWord(StripComment(line));
   if (word.empty()) return std::nullopt;
   for (const Command& command : kCommands) {
@@ -105,12 +104,9 @@ std::optional<std::string> Session::Execute(std::string_view line) {
   return "unknown command " + Quote(word);
 }
 
-void Session::PrintEffects() {
-  for (const Effect& effect : system.effects) out_ << ToJson(effect) << '\n';
-  system.effects.clear();
-}
+void ReplaySession::PrintEffects() { system_.Report(out_); }
 
-bool Session::Deliver(WindowEvent event) {
+bool ReplaySession::Deliver(WindowEvent event) {
   if (Ended() || (poked_ && !limits_.eventsAfterSet)) return false;
   if (delivered_ >= limits_.maxEvents) {
     Exceed(limits_.maxEvents, "events");
@@ -124,13 +120,13 @@ bool Session::Deliver(WindowEvent event) {
   return true;
 }
 
-bool Session::DeliverNow(WindowEvent event) {
+bool ReplaySession::DeliverNow(WindowEvent event) {
   if (!Deliver(event)) return false;
   schedule_.Observe(now_);  // the handler may have switched timers on or off
   return true;
 }
 
-bool Session::ReadState() {
+bool ReplaySession::ReadState() {
   if (stateReads_ >= limits_.maxStateReads) {
     Exceed(limits_.maxStateReads, "checks and dumps");
     return false;
@@ -139,102 +135,102 @@ bool Session::ReadState() {
   return true;
 }
 
-void Session::Exceed(std::uint64_t limit, std::string_view what) {
+void ReplaySession::Exceed(std::uint64_t limit, std::string_view what) {
   overLimit_ = "the replay reached its limit of " + std::to_string(limit) + " " + std::string(what) +
                " (skyscrub-trace --max-events raises it)";
 }
 
-Session::Error Session::Mismatch(std::string message) {
+ReplaySession::Error ReplaySession::Mismatch(std::string message) {
   mismatched_ = true;
   return "event " + std::to_string(delivered_) + ", tick " + std::to_string(ticks_) + ": " + message;
 }
 
-Session::Error Session::Seed(std::string_view args) {
+ReplaySession::Error ReplaySession::Seed(std::string_view args) {
   const auto seed = ParseInteger(args, 0, std::numeric_limits<std::int64_t>::max());
   if (!seed) return "seed needs a whole number, not " + Quote(args);
-  system.SetSeed(static_cast<std::uint64_t>(*seed));
+  system_.Answers().SetSeed(static_cast<std::uint64_t>(*seed));
   return std::nullopt;
 }
 
-Session::Error Session::Settings(std::string_view args) {
+ReplaySession::Error ReplaySession::Settings(std::string_view args) {
   const auto [first, rest] = SplitWord(args);
   if (first == "none" && rest.empty()) {
-    system.settingsContent.reset();
+    system_.Answers().settingsContent.reset();
     return std::nullopt;
   }
   if (first == "raw") {
     const auto text = rest.empty() || rest.front() != '"' ? std::nullopt : ParseText(rest);
     if (!text) return "settings raw needs one quoted text, not " + Quote(rest);
-    system.settingsContent = *text;
+    system_.Answers().settingsContent = *text;
     return std::nullopt;
   }
   const std::vector<std::string_view> lines = Words(args);
   if (lines.empty()) return std::string("settings needs lines, none or raw \"TEXT\"");
   std::string content;
   for (const std::string_view l : lines) (content += l) += "\r\n";
-  system.settingsContent = std::move(content);
+  system_.Answers().settingsContent = std::move(content);
   return std::nullopt;
 }
 
-Session::Error Session::Answer(std::string_view args) {
+ReplaySession::Error ReplaySession::Answer(std::string_view args) {
   const auto answer = Lookup(kAnswers, args);
   if (!answer) return "answer needs OK, Yes or No, not " + Quote(args);
-  if (system.answers.size() >= kMostWaiting) return "more than " + std::to_string(kMostWaiting) + " answers wait";
-  system.answers.push_back(*answer);
+  if (system_.Answers().answers.size() >= kMostWaiting) return "more than " + std::to_string(kMostWaiting) + " answers wait";
+  system_.Answers().answers.push_back(*answer);
   return std::nullopt;
 }
 
-Session::Error Session::Screen(std::string_view args) {
+ReplaySession::Error ReplaySession::Screen(std::string_view args) {
   const std::vector<std::string_view> size = Words(args);
   const auto width = size.size() == 2 ? ParseInteger(size[0], 0, 32767) : std::nullopt;
   const auto height = size.size() == 2 ? ParseInteger(size[1], 0, 32767) : std::nullopt;
   if (!width || !height) return "screen needs a width and a height in 0..32767, not " + Quote(args);
-  system.screen = {static_cast<std::int32_t>(*width), static_cast<std::int32_t>(*height)};
+  system_.Answers().screen = {static_cast<std::int32_t>(*width), static_cast<std::int32_t>(*height)};
   return std::nullopt;
 }
 
-Session::Error Session::ModeTestCommand(std::string_view args) {
+ReplaySession::Error ReplaySession::ModeTestCommand(std::string_view args) {
   const auto answer = Lookup(kModeTests, args);
   if (!answer) return "modetest needs 0, 1 or 2, not " + Quote(args);
-  system.modeTest = *answer;
+  system_.Answers().modeTest = *answer;
   return std::nullopt;
 }
 
-Session::Error Session::Load(std::string_view args) {
+ReplaySession::Error ReplaySession::Load(std::string_view args) {
   if (!args.empty()) return "load takes nothing, not " + Quote(args);
   if (DeliverNow({WindowEvent::Kind::Load})) DeliverNow({WindowEvent::Kind::Activate});
   return std::nullopt;
 }
 
-Session::Error Session::Click(std::string_view args) {
+ReplaySession::Error ReplaySession::Click(std::string_view args) {
   const auto index = ElementEventsNamed(args);
   if (!index || kElementEvents[*index].click == nullptr) return "nothing to click named " + Quote(args);
   DeliverNow({WindowEvent::Kind::Click, static_cast<std::uint8_t>(*index)});
   return std::nullopt;
 }
 
-Session::Error Session::Move(std::string_view args) {
+ReplaySession::Error ReplaySession::Move(std::string_view args) {
   const auto index = ElementEventsNamed(args);
   if (!index) return "no mouse-move for " + Quote(args);
   DeliverNow({WindowEvent::Kind::MouseMove, static_cast<std::uint8_t>(*index)});
   return std::nullopt;
 }
 
-Session::Error Session::Close(std::string_view args) {
+ReplaySession::Error ReplaySession::Close(std::string_view args) {
   if (!args.empty()) return "close takes nothing, not " + Quote(args);
   DeliverNow({WindowEvent::Kind::Close});
   return std::nullopt;
 }
 
-Session::Error Session::Reseed(std::string_view args) {
+ReplaySession::Error ReplaySession::Reseed(std::string_view args) {
   const auto seed = ParseInteger(args, 0, std::numeric_limits<std::int64_t>::max());
   if (!seed) return "reseed needs a whole number, not " + Quote(args);
-  if (system.reseeds.size() >= kMostWaiting) return "more than " + std::to_string(kMostWaiting) + " reseeds wait";
-  system.reseeds.push_back(static_cast<std::uint64_t>(*seed));
+  if (system_.Answers().reseeds.size() >= kMostWaiting) return "more than " + std::to_string(kMostWaiting) + " reseeds wait";
+  system_.Answers().reseeds.push_back(static_cast<std::uint64_t>(*seed));
   return std::nullopt;
 }
 
-Session::Error Session::Keys(std::string_view args) {
+ReplaySession::Error ReplaySession::Keys(std::string_view args) {
   std::set<Key> held;
   if (args != "none") {
     std::string_view rest = args;
@@ -248,11 +244,11 @@ Session::Error Session::Keys(std::string_view args) {
       rest = rest.substr(comma + 1);
     }
   }
-  system.held = std::move(held);
+  system_.Answers().held = std::move(held);
   return std::nullopt;
 }
 
-Session::Error Session::Repeat(std::string_view args, std::size_t index) {
+ReplaySession::Error ReplaySession::Repeat(std::string_view args, std::size_t index) {
   const auto count = Count(args);
   if (!count) return "expected a count, not " + Quote(args);
   const Timer& timer = game.*kTimerEvents[index].timer;
@@ -262,12 +258,12 @@ Session::Error Session::Repeat(std::string_view args, std::size_t index) {
   return std::nullopt;
 }
 
-Session::Error Session::Tick(std::string_view args) { return Repeat(args, 0); }
-Session::Error Session::Poll2(std::string_view args) { return Repeat(args, 1); }
-Session::Error Session::Poll3(std::string_view args) { return Repeat(args, 2); }
+ReplaySession::Error ReplaySession::Tick(std::string_view args) { return Repeat(args, 0); }
+ReplaySession::Error ReplaySession::Poll2(std::string_view args) { return Repeat(args, 1); }
+ReplaySession::Error ReplaySession::Poll3(std::string_view args) { return Repeat(args, 2); }
 
 // The game's own schedule on the fake clock: each tick runs at the moment it falls due.
-Session::Error Session::Run(std::string_view args) {
+ReplaySession::Error ReplaySession::Run(std::string_view args) {
   constexpr std::int64_t kLongest = std::int64_t{1} << 40;
   constexpr TimerSchedule::Micros kClockEnd = TimerSchedule::Micros{1} << 62;
   const auto ms = ParseInteger(args, 0, kLongest);
@@ -280,7 +276,7 @@ Session::Error Session::Run(std::string_view args) {
   return std::nullopt;
 }
 
-Session::Error Session::Set(std::string_view args) {
+ReplaySession::Error ReplaySession::Set(std::string_view args) {
   const auto [name, value] = SplitWord(args);
   const NamedValue* target = NameTable::Get().Find(name);
   if (!target) return "unknown name " + Quote(name);
@@ -290,7 +286,7 @@ Session::Error Session::Set(std::string_view args) {
   return std::nullopt;
 }
 
-Session::Error Session::Dump(std::string_view args) {
+ReplaySession::Error ReplaySession::Dump(std::string_view args) {
   if (!ReadState()) return std::nullopt;
   std::vector<const NamedValue*> chosen;
   for (const std::string_view name : Words(args)) {
@@ -310,7 +306,7 @@ Session::Error Session::Dump(std::string_view args) {
   return std::nullopt;
 }
 
-Session::Error Session::Check(std::string_view args) {
+ReplaySession::Error ReplaySession::Check(std::string_view args) {
   std::string error;
   const std::optional<StateCheck> check = ParseCheck(args, error);
   if (!check) return error;
@@ -331,10 +327,10 @@ Session::Error Session::Check(std::string_view args) {
   return Mismatch(message);
 }
 
-Session::Error Session::EndedCommand(std::string_view args) {
+ReplaySession::Error ReplaySession::EndedCommand(std::string_view args) {
   if (!args.empty()) return "ended takes nothing, not " + Quote(args);
   if (!Ended()) return Mismatch("the recorded game ended here, the replay goes on");
   return std::nullopt;
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording

@@ -1,10 +1,10 @@
-#include "tools/trace/script_lines.h"
+#include "recording/script_lines.h"
 
 #include <algorithm>
 #include <istream>
 #include <string_view>
 
-namespace skyscrub::trace {
+namespace skyscrub::recording {
 
 namespace {
 
@@ -48,4 +48,4 @@ bool ScriptLines::Next(std::string& line) {
   return true;
 }
 
-}  // namespace skyscrub::trace
+}  // namespace skyscrub::recording
