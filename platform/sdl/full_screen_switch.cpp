@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/sdl/window_manager.h"
+
 namespace skyscrub::sdl {
 
 bool FullScreenSwitch::Asks(const SDL_KeyboardEvent& key) {
@@ -24,7 +26,8 @@ void FullScreenSwitch::Toggle() {
   // Without a window manager nobody makes the window fill the display: it is made as large as
   // the display first.
   SDL_Rect display{};
-  if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &display) == 0) {
+  if (!SystemFillsFullScreens(window_) &&
+      SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &display) == 0) {
     SDL_SetWindowPosition(window_, display.x, display.y);
     SDL_SetWindowSize(window_, display.w, display.h);
   }
