@@ -124,8 +124,9 @@ start_program() {
   shift
   "$program" "$@" >"$SESSION_DIR/game.log" 2>&1 &
   GAME_PID=$!
-  timeout 10 xdotool search --sync --onlyvisible --name '^Aerolith$' >"$SESSION_DIR/window" ||
-    fail "no Aerolith window appeared: $(cat "$SESSION_DIR/game.log")"
+  # A sanitizer build on a loaded machine can take several seconds to show its window.
+  timeout 30 xdotool search --sync --onlyvisible --name '^Aerolith$' >"$SESSION_DIR/window" ||
+    fail "no Aerolith window appeared in 30 s (the game $(kill -0 "$GAME_PID" 2>/dev/null && echo "still runs" || echo "ended")): $(cat "$SESSION_DIR/game.log")"
 }
 
 # Starts the copied game in the background, with the options given.
