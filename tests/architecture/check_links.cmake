@@ -1,6 +1,6 @@
 # What a set of targets may link: run as
 #   cmake -DGRAPH=<link_graph.cmake> -DROOTS=<targets, or folders ending in "/"> -DFORBIDDEN=<folders>
-#         -DBECAUSE=<the rule> [-DKNOWN_BREAKS=<libraries tolerated for now>] -P check_links.cmake
+#         -DBECAUSE=<the rule> -P check_links.cmake
 # with the graph cmake/ProductLinks.cmake writes. A root that names a folder stands for every target
 # built from it. Fails naming every target built from a FORBIDDEN folder that a root reaches, and
 # the chain of links it comes through.
@@ -8,7 +8,6 @@ cmake_minimum_required(VERSION 3.25)
 
 include(${GRAPH})
 set(violations "")
-set(seen_known "")
 
 # True when one of `folders` lies in one of `prefixes`.
 function(lies_in folders prefixes out)
@@ -57,10 +56,6 @@ foreach(start IN LISTS starts)
       continue()
     endif()
     list(APPEND done ${target})
-    if(target IN_LIST KNOWN_BREAKS)
-      list(APPEND seen_known ${target})
-      continue()  # tolerated for now, with all it links
-    endif()
     lies_in("${folders_${target}}" "${FORBIDDEN}" broken)
     if(broken)
       list(JOIN chain_${target} " -> " chain)
@@ -81,5 +76,5 @@ endforeach()
 list(JOIN ROOTS ", " roots)
 list(JOIN FORBIDDEN " or " forbidden)
 include(${CMAKE_CURRENT_LIST_DIR}/verdict.cmake)
-give_verdict(KIND "^[^/]+$" FAILURE "Links that break the source layout"
+give_verdict(FAILURE "Links that break the source layout"
              SUCCESS "${roots}: nothing linked from ${forbidden}.")

@@ -1,21 +1,10 @@
-# The end of an architecture check. `violations` and `seen_known` are the caller's: what broke a
-# rule, and the known breaks (KNOWN_BREAKS, those of this check's kind, matching KIND) met on the
-# way. A known break no longer met fails too, so that the list is dropped as soon as it is true.
+# The end of an architecture check. `violations` is the caller's: what broke a rule.
 function(give_verdict)
-  cmake_parse_arguments(PARSE_ARGV 0 verdict "" "KIND;FAILURE;SUCCESS" "")
-  foreach(known IN LISTS KNOWN_BREAKS)
-    if(known MATCHES "${verdict_KIND}" AND NOT known IN_LIST seen_known)
-      list(APPEND violations "${known} is listed as a known break but no longer happens: drop it from the list")
-    endif()
-  endforeach()
+  cmake_parse_arguments(PARSE_ARGV 0 verdict "" "FAILURE;SUCCESS" "")
   if(violations)
     list(REMOVE_DUPLICATES violations)
     list(JOIN violations "\n  " text)
     message(FATAL_ERROR "${verdict_FAILURE}:\n  ${text}")
   endif()
-  list(REMOVE_DUPLICATES seen_known)
-  foreach(known IN LISTS seen_known)
-    message(STATUS "known break, still tolerated: ${known}")
-  endforeach()
   message(STATUS "${verdict_SUCCESS}")
 endfunction()
