@@ -3,19 +3,15 @@
 #include <array>
 #include <string_view>
 
+#include "platform/input/key_bindings.h"
+
 namespace skyscrub::input {
 
 namespace {
 
-struct KeyBinding {
-  Screen screen;
-  Key key;
-  PadControl control;
-};
-
 // In play the pad steers, thrusts, shoots and pauses; paused and on the end screens it goes on;
 // on the title it quits.
-constexpr std::array<KeyBinding, 14> kKeyBindings{{
+constexpr std::array<KeyBinding<PadControl>, 14> kKeyBindings{{
     {Screen::Playing, Key::Left, PadControl::DpadLeft},
     {Screen::Playing, Key::Left, PadControl::StickLeft},
     {Screen::Playing, Key::Right, PadControl::DpadRight},
@@ -48,10 +44,10 @@ constexpr std::array<MenuPress, 4> kMenuPresses{{
 }  // namespace
 
 bool PadHolds(Key key, Screen screen, const PadControls& held) {
-  for (const KeyBinding& b : kKeyBindings) {
-    if (b.screen == screen && b.key == key && held.test(static_cast<std::size_t>(b.control))) return true;
-  }
-  return false;
+  bool holds = false;
+  ForControlsOf(kKeyBindings, key, screen,
+                [&](PadControl control) { holds = holds || held.test(static_cast<std::size_t>(control)); });
+  return holds;
 }
 
 std::optional<WindowEvent> MenuClickFor(Screen screen, PadControl control) {

@@ -76,7 +76,7 @@ void Gamepads::Open(int deviceIndex) {
   const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
   if (std::any_of(pads_.begin(), pads_.end(), [id](const Pad& pad) { return pad.id == id; })) return;
   if (SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex)) {
-    pads_.push_back({controller, id, ControlsHeld(controller), {}});  // what it holds as it comes does nothing
+    pads_.push_back({controller, id, PadPresses(ControlsHeld(controller))});  // what it holds as it comes does nothing
   }
 }
 
@@ -97,21 +97,13 @@ void Gamepads::Update(std::int64_t now, const Scene& scene) {
   for (Pad& pad : pads_) Read(pad, screen);
 }
 
-void Gamepads::Read(Pad& pad, Screen screen) {
-  const PadControls now = ControlsHeld(pad.controller);
-  for (std::size_t i = 0; i < now.size(); ++i) {
-    if (now.test(i) && !pad.held.test(i)) pad.pressedOn[i] = screen;
-  }
-  pad.held = now;
-}
+void Gamepads::Read(Pad& pad, Screen screen) { pad.presses.Update(ControlsHeld(pad.controller), screen); }
 
 PadControls Gamepads::Held(Screen screen) {
   PadControls held;
   for (Pad& pad : pads_) {
     Read(pad, screen);
-    for (std::size_t i = 0; i < held.size(); ++i) {
-      if (pad.held.test(i) && pad.pressedOn[i] == screen) held.set(i);
-    }
+    held |= pad.presses.HeldOn(screen);
   }
   return held;
 }

@@ -5,13 +5,13 @@
 // nothing down.
 #include <SDL.h>
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "platform/input/game_screen.h"
 #include "platform/input/gamepad_bindings.h"
+#include "platform/input/screen_presses.h"
 
 namespace skyscrub::sdl {
 
@@ -54,12 +54,11 @@ class Gamepads {
   void Open(int deviceIndex);
   void Close(SDL_JoystickID id);
 
+  using PadPresses = input::ScreenPresses<static_cast<std::size_t>(PadControl::Count)>;
   struct Pad {
     SDL_GameController* controller;
     SDL_JoystickID id;
-    PadControls held;  // as last read
-    // The screen each control held was pressed on; none for one held as the pad came.
-    std::array<std::optional<Screen>, static_cast<std::size_t>(PadControl::Count)> pressedOn{};
+    PadPresses presses;  // as last read
   };
   // Reads the pad, noting the screen of each control newly pressed.
   static void Read(Pad& pad, Screen screen);

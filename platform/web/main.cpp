@@ -12,6 +12,7 @@
 
 #include "game/game_window.h"
 #include "game/window_events.h"
+#include "platform/input/game_screen.h"
 #include "platform/sdl_common/canvas_view.h"
 #include "platform/web/options_form.h"
 #include "platform/web/page_bridge.h"
@@ -74,6 +75,21 @@ EMSCRIPTEN_KEEPALIVE double skyscrub_main_timer_on_ms() {
 EMSCRIPTEN_KEEPALIVE void skyscrub_display_answers(int answer) {
   if (running) running->system.display.answer = static_cast<ModeTest>(answer);
 }
+
+// The touch controls held now, one bit each in the order of input::TouchControl.
+EMSCRIPTEN_KEEPALIVE void skyscrub_touch(int held) {
+  if (!running) return;
+  running->system.touch.Set(input::TouchHeld(static_cast<unsigned>(held)), input::ScreenShown(running->game));
+}
+
+// The screen shown, as input::Screen numbers it (-1 once the game has ended): the page shows
+// the touch controls only where they act.
+EMSCRIPTEN_KEEPALIVE int skyscrub_screen() {
+  return running ? static_cast<int>(input::ScreenShown(running->game)) : -1;
+}
+
+// The molecules destroyed this game, for the browser tests.
+EMSCRIPTEN_KEEPALIVE double skyscrub_gas_destroyed() { return running ? running->game.gasDestroyed : 0; }
 
 // The options form as the options dialog loads it from the settings file.
 EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_open() {

@@ -1,8 +1,10 @@
 #pragma once
 // The system as the browser game sees it: the SDL family's keyboard, gamepads, effects and
-// window frame as on the desktop, and the page's music, display, dialogs, files and clock.
+// window frame as on the desktop, and the page's touch controls, music, display, dialogs, files
+// and clock.
 #include <SDL.h>
 
+#include "platform/input/touch_controls.h"
 #include "platform/platform.h"
 #include "platform/sdl_common/audio_device.h"
 #include "platform/sdl_common/gamepads.h"
@@ -24,7 +26,8 @@ struct WebPlatform {
 
   sdl::SdlKeyboard keyboard;
   sdl::Gamepads pads;
-  sdl::PlayerKeys keys{keyboard, pads};
+  input::TouchControls touch;
+  sdl::PlayerKeys keys{keyboard, pads, &touch};
   sdl::AudioDevice audio;  // before the effects and the music, which stop before it closes
   sdl::MixerSound sound{audio};
   PageMusic music{audio};

@@ -17,6 +17,7 @@
 #include "game/window_events.h"
 #include "platform/script/scripted_platform.h"
 #include "platform/sdl_common/player_keys.h"
+#include "support/polled_game.h"
 
 namespace skyscrub::sdl {
 namespace {
@@ -84,10 +85,7 @@ class Pads : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(pads.Start()) << SDL_GetError();
-    system.settingsContent = "10\r\n0\r\n0\r\n";
-    system.SetSeed(1);
-    game.Form_Load();
-    game.Form_Activate();
+    polled::Start(system, game);
     keys.Watch(game);
   }
 
@@ -105,14 +103,8 @@ class Pads : public ::testing::Test {
   void Tick(int n = 1) {
     for (int i = 0; i < n && game.Timer1.Enabled; ++i) game.Timer1_Timer();
   }
-  void Poll() {
-    if (game.Timer2.Enabled) game.Timer2_Timer();
-    if (game.Timer3.Enabled) game.Timer3_Timer();
-  }
-  void PlayAGame() {
-    game.Label7_Click();
-    game.Label9_Click();
-  }
+  void Poll() { polled::Poll(game); }
+  void PlayAGame() { polled::Playing(game); }
   // Presses and lets go, as the loop would see it between two polls.
   void Tap(VirtualPad& pad, SDL_GameControllerButton button) {
     pad.Press(button);
@@ -126,14 +118,7 @@ class Pads : public ::testing::Test {
   Gamepads pads;
   MidTickKeyboard keyboard{system.platform().keyboard};
   PlayerKeys keys{keyboard, pads};
-  Platform platform{keys,
-                    system.platform().sound,
-                    system.platform().music,
-                    system.platform().display,
-                    system.platform().messages,
-                    system.platform().clock,
-                    system.platform().window,
-                    system.platform().files};
+  Platform platform = polled::WithKeys(system, keys);
   GameWindow game{platform};
   WindowEvents events{game};
 };
@@ -150,26 +135,12 @@ struct BindingCase {
 
 void PrintTo(const BindingCase& c, std::ostream* os) { *os << c.name; }
 
-void Title(GameWindow&) {}
-void Instructions(GameWindow& g) { g.Label7_Click(); }
-void Playing(GameWindow& g) {
-  g.Label7_Click();
-  g.Label9_Click();
-}
-void Paused(GameWindow& g) {
-  Playing(g);
-  g.PauseScreen.Visible = true;  // as P leaves it
-  g.Timer2.Enabled = true;
-  g.Timer1.Enabled = false;
-}
-void Lost(GameWindow& g) {
-  Playing(g);
-  g.ShowLoseScreen();
-}
-void Won(GameWindow& g) {
-  Playing(g);
-  g.ShowWinScreen();
-}
+using polled::Instructions;
+using polled::Lost;
+using polled::Paused;
+using polled::Playing;
+using polled::Title;
+using polled::Won;
 
 auto Button(SDL_GameControllerButton button) {
   return [button](VirtualPad& pad) { pad.Press(button); };
