@@ -142,8 +142,5 @@ element('options').addEventListener('submit', saveOptions);
 element('cancel').addEventListener('click', openOptions);
 element('restart').addEventListener('click', () => location.reload());
 element('play-again').addEventListener('click', () => location.reload());
-element('full-screen').addEventListener('click', () => {
-  element('screen').requestFullscreen().then(() => canvas.focus(), () => {});
-});
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 new ResizeObserver(fitCanvas).observe(element('screen'));
