@@ -16,14 +16,20 @@ const artFolder = join(root, "build-web-wasm", "assets");
 const quietFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 
-// Starts the server and the browser; `close` ends both and removes the browser's profile.
-export async function openBrowser() {
+// A phone as Chromium's mobile emulation makes one: a touch screen, a mobile viewport (the page's
+// own width, zoomable), three device pixels to a CSS pixel; upright, 390 x 844 CSS pixels.
+export const phone = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 };
+
+// Starts the server and the browser (a desktop's window, unless `device` says otherwise);
+// `close` ends both and removes the browser's profile.
+export async function openBrowser(device = {}) {
   const { server, url } = await startServer([siteFolder, artFolder]);
   const profile = mkdtempSync(join(tmpdir(), 'skyscrub-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.SKYSCRUB_CHROMIUM ?? '/usr/bin/chromium',
     args: quietFlags,
     viewport: { width: 1100, height: 700 },
+    ...device,
   });
   return {
     url,
@@ -43,6 +49,11 @@ export async function openGame(browser, settings = null) {
   const errors = [];
   page.on('pageerror', (error) => errors.push(error));
   page.errors = errors;
+  // What the browser's console says went wrong (a file that failed to load among it).
+  page.consoleErrors = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error') page.consoleErrors.push(message.text());
+  });
   await page.goto(browser.url + 'index.html?store');
   await page.evaluate((text) => {
     localStorage.clear();
@@ -267,4 +278,44 @@ export async function plugGamepad(page) {
       await set([button], false);
     },
   };
+}
+
+// Fingers on the touch screen, as the browser's own touch input (several at once): each named
+// by an id, pressed at, moved to and lifted from points of the page.
+export async function touchScreen(page) {
+  const cdp = await page.context().newCDPSession(page);
+  const down = new Map();
+  // The fingers down now; one that is missing is lifted, a new one pressed.
+  const numbers = new Map();  // the browser numbers its touch points
+  const number = (id) => numbers.get(id) ?? numbers.set(id, numbers.size + 1).get(id);
+  const send = (type) => cdp.send('Input.dispatchTouchEvent', {
+    type, touchPoints: type === 'touchEnd' ? [] : [...down].map(([id, { x, y }]) => ({ id: number(id), x, y })),
+  });
+  const fingers = {
+    async press(id, point) {
+      down.set(id, point);
+      await send('touchStart');
+    },
+    async move(id, point) {
+      down.set(id, point);
+      await send('touchMove');
+    },
+    async lift(id) {
+      down.delete(id);
+      await send(down.size === 0 ? 'touchEnd' : 'touchMove');
+    },
+    // A finger's tap, held as long as one is.
+    async tap(point) {
+      await fingers.press('tap', point);
+      await sleep(80);
+      await fingers.lift('tap');
+    },
+  };
+  return fingers;
+}
+
+// The centre of the element `selector`, as a point of the page.
+export async function middleOf(page, selector) {
+  const box = await page.locator(selector).boundingBox();
+  return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
 }

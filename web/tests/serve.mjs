@@ -12,6 +12,7 @@ const types = {
   '.wasm': 'application/wasm',
   '.data': 'application/octet-stream',
   '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Serves `folders` (the first that has a file wins) on 127.0.0.1; resolves to { server, url }.
