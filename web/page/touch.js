@@ -47,7 +47,8 @@
   // The page follows the screen the game shows, for the controls to show only where they act.
   function followScreen() {
     if (document.body.classList.contains('touch') && started()) {
-      document.body.dataset.screen = screens[Module.ccall('skyscrub_screen', 'number', [], [])] ?? '';
+      const shown = screens[Module.ccall('skyscrub_screen', 'number', [], [])] ?? '';
+      if (document.body.dataset.screen !== shown) document.body.dataset.screen = shown;
     }
     requestAnimationFrame(followScreen);
   }
