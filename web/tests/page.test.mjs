@@ -207,6 +207,24 @@ describe('a game', () => {
     });
   }
 
+  test('without a touch screen: no touch controls, and a click on the paused game leaves it paused (a finger\'s tap goes on)', async () => {
+    const page = await openGame(browser, '10\r\n0\r\n0\r\n');
+    await startGame(page);
+    assert.equal(await page.locator('#touch-controls').isVisible(), false);
+    await tap(page, 'p');
+    await sleep(250);
+    const ticksPaused = await mainTicks(page);
+    await clickCanvas(page, 400, 300);
+    await sleep(400);
+    assert.equal(await mainTicks(page), ticksPaused, 'still paused');
+    await tap(page, ' ');
+    await sleep(300);
+    assert.ok(await mainTicks(page) > ticksPaused + 10, 'Space goes on');
+    assert.deepEqual(page.errors, []);
+    assert.deepEqual(page.consoleErrors, [], 'nothing failed to load (the page\'s icon among it)');
+    await page.close();
+  });
+
   test('sound starts at the first click', async () => {
     const page = await openGame(browser, '10\r\n1\r\n1\r\n');
     await clickCanvas(page, 100, 100);

@@ -84,7 +84,7 @@ async function playUntilAHit(page, fingers) {
 for (const [device, size] of [['a phone', upright], ['a phone', onItsSide], ['a tablet', { width: 768, height: 1024 }],
   ['a tablet', { width: 1024, height: 768 }]]) {
   const name = `${size.width} x ${size.height}`;
-  test(`${device} at ${name}: the canvas as large as its shape allows, no sideways scroll, the options behind a button, the icon and manifest load`, async (t) => {
+  test(`${device} at ${name}: the canvas as large as its shape allows, no sideways scroll, the options behind a button, full screen, the icon and manifest load`, async (t) => {
     const page = await openOnPhone(size);
     const box = await page.locator('#canvas').boundingBox();
     t.diagnostic(`canvas ${box.width} x ${box.height} CSS px at ${box.x}, ${box.y}`);
@@ -105,6 +105,13 @@ for (const [device, size] of [['a phone', upright], ['a phone', onItsSide], ['a 
     await fingers.tap(await middleOf(page, '#side-close'));
     await page.waitForSelector('#options', { state: 'hidden' });
     assert.deepEqual(await scrollAndZoom(page), still);
+
+    // The full-screen button in the corner: the game's area fills the screen (turned to
+    // landscape where the browser allows), and a second tap leaves it.
+    await fingers.tap(await middleOf(page, '#corner .full-screen'));
+    await page.waitForFunction(() => document.fullscreenElement?.id === 'screen');
+    await fingers.tap(await middleOf(page, '#corner .full-screen'));
+    await page.waitForFunction(() => document.fullscreenElement === null);
 
     // The page's icon and manifest load, and so do the icons the manifest names.
     const loaded = await page.evaluate(async () => {
