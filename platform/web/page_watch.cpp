@@ -17,13 +17,7 @@ PageWatch::PageWatch(SDL_Window* window, const std::string& path)
 
 PlayClock::Micros PageWatch::Now() const { return clock_.Now(emscripten_get_now()); }
 
-void PageWatch::PageHidden(bool hidden) {
-  if (hidden) {
-    clock_.Hide(emscripten_get_now());
-  } else {
-    clock_.Show(emscripten_get_now());
-  }
-}
+void PageWatch::PageHidden(bool hidden) { clock_.SetHidden(hidden, emscripten_get_now()); }
 
 void PageWatch::Press(recording::Playback::Control control) { playback_.Press(control, Now()); }
 

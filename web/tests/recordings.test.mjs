@@ -76,6 +76,26 @@ describe('recordings on the page', () => {
     await page.close();
   });
 
+  test('a recorded game shows its message box and waits, and its playback gives the recorded answer without one', async () => {
+    const page = await openPage({ record: true });
+    await page.evaluate(() => Module.ccall('skyscrub_display_answers', null, ['number'], [2]));
+    await tap(page, 'Escape');
+    await page.waitForSelector('#message[open]');
+    assert.equal(await page.textContent('#message-text'), 'Mode not supported');
+    await page.click('#message-buttons button:text("OK")');
+    await waitForTold(page, (t) => t.ended && t.recording !== null);
+    const file = join(tmpdir(), 'answered.trace');
+    writeFileSync(file, (await told(page)).recording, 'latin1');
+    if (existsSync(trace)) execFileSync(trace, [file]);
+
+    await watch(page, file);
+    await waitForTold(page, (t) => t.ended, 30000);
+    assert.equal(await page.locator('#message[open]').count(), 0, 'no dialog: the recording answers');
+    assert.equal((await told(page)).playbackFailed, null);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
   test('a desktop recording plays on the page with every check matched; its buttons pause, speed it up and slow it down', async () => {
     const page = await openPage();
     await watch(page, stored);
