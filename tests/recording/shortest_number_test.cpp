@@ -54,10 +54,11 @@ std::vector<Number> EdgeValues() {
   // Powers of ten and of two, their neighbours (where the range that reads back is lopsided), and
   // whole numbers where the fixed form starts and stops being the shorter.
   for (int e = Limits::min_exponent10 - 8; e <= Limits::max_exponent10; ++e) {
-    const auto power = static_cast<Number>(std::pow(10.0L, e));
+    const long double exact = std::pow(10.0L, e);
+    const auto power = static_cast<Number>(exact);
     if (power == 0 || std::isinf(power)) continue;
     values.insert(values.end(), {power, std::nextafter(power, Number{0}), std::nextafter(power, Limits::infinity()),
-                                 static_cast<Number>(power * 123456789)});
+                                 static_cast<Number>(exact * 123456789)});
   }
   for (int e = Limits::min_exponent - Limits::digits; e < Limits::max_exponent; ++e) {
     const Number power = std::ldexp(Number{1}, e);
