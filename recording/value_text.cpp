@@ -5,25 +5,28 @@
 #include <cstdio>
 #include <system_error>
 
+#include "recording/shortest_number.h"
+
 namespace skyscrub::recording {
 
 namespace {
 
 template <class Number>
 std::string Shortest(Number value) {
-  if (!std::isfinite(value)) return "null";
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return std::isfinite(value) ? ShortestText(value) : "null";
 }
 
-// Parses all of `text` as a Number; leading '+' allowed, nothing else around it.
-template <class Number, class... Base>
-std::optional<Number> Whole(std::string_view text, Base... base) {
+std::string_view WithoutPlus(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  return text;
+}
+
+// Parses all of `text` as a whole number; leading '+' allowed, nothing else around it.
+std::optional<std::int64_t> Whole(std::string_view text, int base) {
+  text = WithoutPlus(text);
   if (text.empty()) return std::nullopt;
-  Number value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base...);
+  std::int64_t value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
   if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
@@ -43,17 +46,17 @@ std::string FormatNumber(double value) { return Shortest(value); }
 std::optional<std::int64_t> ParseInteger(std::string_view text, std::int64_t lowest, std::int64_t highest) {
   std::optional<std::int64_t> value;
   if (text.size() > 2 && (text.substr(0, 2) == "&H" || text.substr(0, 2) == "&h")) {
-    value = Whole<std::int64_t>(text.substr(2), 16);
+    value = Whole(text.substr(2), 16);
   } else {
-    value = Whole<std::int64_t>(text);
+    value = Whole(text, 10);
   }
   if (!value || *value < lowest || *value > highest) return std::nullopt;
   return value;
 }
 
-std::optional<double> ParseDouble(std::string_view text) { return Whole<double>(text); }
+std::optional<double> ParseDouble(std::string_view text) { return ReadDouble(WithoutPlus(text)); }
 
-std::optional<float> ParseFloat(std::string_view text) { return Whole<float>(text); }
+std::optional<float> ParseFloat(std::string_view text) { return ReadFloat(WithoutPlus(text)); }
 
 std::optional<bool> ParseTruth(std::string_view text) {
   if (text == "true" || text == "1" || text == "-1") return true;

@@ -12,9 +12,11 @@
 #include "platform/sdl/playback_overlay.h"
 #include "platform/sdl/full_screen_switch.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/sdl_common/playback_keys.h"
 #include "platform/sdl_common/sdl_mouse.h"
 #include "platform/sdl_common/window_painter.h"
 #include "platform/timer_schedule.h"
+#include "recording/playback.h"
 
 namespace skyscrub::sdl {
 

@@ -14,25 +14,6 @@ constexpr int kBoxWidth = 300, kBoxHeight = 22;
 
 }  // namespace
 
-std::optional<recording::Playback::Control> PlaybackControlOf(const SDL_KeyboardEvent& key) {
-  using Control = recording::Playback::Control;
-  if (key.repeat != 0) return std::nullopt;  // a held key asks once
-  switch (key.keysym.sym) {
-    case SDLK_SPACE: return Control::PauseOrResume;
-    case SDLK_RIGHT:
-    case SDLK_PLUS:
-    case SDLK_KP_PLUS:
-    case SDLK_EQUALS:  // the + key, unshifted
-      return Control::Faster;
-    case SDLK_LEFT:
-    case SDLK_MINUS:
-    case SDLK_KP_MINUS:
-      return Control::Slower;
-    case SDLK_ESCAPE: return Control::Stop;
-    default: return std::nullopt;
-  }
-}
-
 PlaybackOverlay::PlaybackOverlay(SDL_Window* window) : window_(window), font_(TTF_OpenFont(kFontFile, kFontPixels)) {}
 
 void PlaybackOverlay::Draw(std::string_view text) {

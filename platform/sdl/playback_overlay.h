@@ -4,17 +4,12 @@
 // never into the game's scene, so nothing the game holds or a check reads changes with it.
 #include <SDL.h>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/sdl_common/sdl_handles.h"
-#include "recording/playback.h"
 
 namespace skyscrub::sdl {
-
-// The control a key asks of a playback: Space, Right or +, Left or -, Escape.
-std::optional<recording::Playback::Control> PlaybackControlOf(const SDL_KeyboardEvent& key);
 
 class PlaybackOverlay {
  public:

@@ -8,7 +8,9 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "game/game_window.h"
 #include "game/window_events.h"
@@ -16,10 +18,13 @@
 #include "platform/sdl_common/canvas_view.h"
 #include "platform/web/options_form.h"
 #include "platform/web/page_bridge.h"
+#include "platform/web/page_watch.h"
 #include "platform/web/web_loop.h"
 #include "platform/web/web_platform.h"
+#include "recording/demo_recorder.h"
 #include "settings/file_access.h"
 #include "settings/settings_file.h"
+#include "skyscrub/version.h"
 
 namespace {
 
@@ -28,25 +33,62 @@ using namespace skyscrub::web;
 
 // Everything one game needs, in the order it is set up and the reverse order it goes.
 struct WebGame {
-  explicit WebGame(SDL_Window* window)
-      : system(window), game(system.platform), events(game), loop(events, system.frame, system.pads, window) {
+  // `recorded`: the game is recorded as it goes, to be handed to the page when it ends.
+  WebGame(SDL_Window* window, bool recorded)
+      : system(window),
+        recorder(recorded ? std::make_unique<recording::DemoRecorder>(system.platform, script, Heading()) : nullptr),
+        game(recorder ? recorder->platform() : system.platform),
+        events(game, recorder.get()),
+        loop(events, system.frame, system.pads, window) {
     system.messages.beforeShowing = [this] { loop.DrawNow(); };
     system.keys.Watch(game);
+    if (recorder) recorder->Watch(game);
+  }
+  // Ends the recording, if any, and hands it to the page, which offers it as a download.
+  void FinishRecording() {
+    if (!recorder) return;
+    recorder->Finish();
+    TellPage("recording", script.text());
+  }
+
+  static std::string Heading() {
+    return std::string("# A game of Skyscrub ") + kVersion +
+           ", recorded in the browser\n# Replay it with: skyscrub-trace FILE, or watch it with: Skyscrub --play FILE\n";
   }
   WebPlatform system;
+  recording::StringOutput script;
+  std::unique_ptr<recording::DemoRecorder> recorder;  // the game takes the system through it
   GameWindow game;
   WindowEvents events;
   WebLoop loop;
 };
 
 std::unique_ptr<WebGame> running;
+std::unique_ptr<PageWatch> watching;  // instead, when the page opened a recording to watch
 
 // The settings file in the page's memory file system, where the page puts what it stored.
 std::string SettingsPath() { return settings::SettingsPath(PageFiles().ProgramFolder()); }
 
 EM_BOOL VisibilityChanged(int, const EmscriptenVisibilityChangeEvent* event, void*) {
   if (running) running->loop.PageHidden(event->hidden != 0);
+  if (watching) watching->PageHidden(event->hidden != 0);
   return EM_FALSE;
+}
+
+// What the page asks for: `--record` records the game, `--play FILE` watches a recording.
+struct PageRequest {
+  bool record = false;
+  std::optional<std::string> play;
+};
+
+PageRequest RequestOf(int argc, char** argv) {
+  PageRequest request;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view word = argv[i];
+    if (word == "--record") request.record = true;
+    if (word == "--play" && i + 1 < argc) request.play = argv[++i];
+  }
+  return request;
 }
 
 }  // namespace
@@ -56,11 +98,24 @@ extern "C" {
 
 // One frame of the page; 0 once the game has ended (it is then gone, its sound stopped).
 EMSCRIPTEN_KEEPALIVE int skyscrub_frame() {
+  if (watching) {
+    if (watching->Frame()) return 1;
+    watching.reset();
+    TellPage("ended");
+    return 0;
+  }
   if (!running) return 0;
   if (running->loop.Frame()) return 1;
+  running->FinishRecording();
   running.reset();
   TellPage("ended");
   return 0;
+}
+
+// A control of the recording being watched, from the page's buttons: 0 pause or resume,
+// 1 faster, 2 slower, 3 stop.
+EMSCRIPTEN_KEEPALIVE void skyscrub_playback_control(int control) {
+  if (watching && control >= 0 && control <= 3) watching->Press(static_cast<recording::Playback::Control>(control));
 }
 
 // The main ticks run so far, and the milliseconds of play the main tick's timer has been on, as
@@ -108,7 +163,8 @@ EMSCRIPTEN_KEEPALIVE const char* skyscrub_options_save(const char* speedText, in
 
 }  // extern "C"
 
-int main() {
+int main(int argc, char** argv) {
+  const PageRequest request = RequestOf(argc, argv);
   // Keys go to the game only while the canvas has the focus, so the options form can be typed in.
   SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
   // The page's frames give the browser its turn. SDL is not to yield in the middle of one after
@@ -127,7 +183,12 @@ int main() {
     return 1;
   }
   emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, VisibilityChanged);
-  running = std::make_unique<WebGame>(window);
+  if (request.play) {
+    watching = std::make_unique<PageWatch>(window, *request.play);
+    TellPage("started");
+    return 0;
+  }
+  running = std::make_unique<WebGame>(window, request.record);
   running->events.Deliver({WindowEvent::Kind::Load});
   running->events.Deliver({WindowEvent::Kind::Activate});
   TellPage("started");  // the page runs the frames from now on

@@ -15,6 +15,8 @@ class PlayClock {
   // The page was hidden, or shown again, at `pageMillis`; a repeated call changes nothing.
   void Hide(double pageMillis);
   void Show(double pageMillis);
+  // Hide or Show, as `hidden` says.
+  void SetHidden(bool hidden, double pageMillis) { hidden ? Hide(pageMillis) : Show(pageMillis); }
 
  private:
   bool hidden_ = false;

@@ -20,13 +20,7 @@ WebLoop::WebLoop(WindowEvents& events, const sdl::SdlWindowFrame& frame, sdl::Ga
 
 WebLoop::Micros WebLoop::Now() const { return clock_.Now(emscripten_get_now()); }
 
-void WebLoop::PageHidden(bool hidden) {
-  if (hidden) {
-    clock_.Hide(emscripten_get_now());
-  } else {
-    clock_.Show(emscripten_get_now());
-  }
-}
+void WebLoop::PageHidden(bool hidden) { clock_.SetHidden(hidden, emscripten_get_now()); }
 
 bool WebLoop::Frame() {
   pads_.Update(Now(), game_);

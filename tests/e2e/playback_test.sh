@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Watching a recording with --play under a private X server: the window shows what the headless
-# replay's scene holds at the moment it is paused (the title at the start, the ship where the
-# replay has it later), at 4x the recording plays in about a quarter of the time, Escape stops,
-# the settings file is left as it was, and a damaged recording is told in a message box.
+# replay's scene holds at the moment it is paused (the title at the start; later, twice, the ship,
+# a molecule and the lives label as the replay has them), at 4x the recording plays in about a
+# quarter of the time, Escape stops, the settings file is left as it was, and a damaged recording
+# is told in a message box.
 # Usage: playback_test.sh GAME_FOLDER ART_FOLDER RECORDING
 source "$(dirname "$0")/game_session.sh"
 readonly GAME_FOLDER=$1 ART_FOLDER=$2 RECORDING=$3
@@ -41,6 +42,20 @@ up_to_tick() {
 # A number of a dumped JSON object $1 by name $2, rounded down.
 json_number() { grep -o "\"$2\":[-0-9.e]*" <<<"$1" | cut -d: -f2 | cut -d. -f1; }
 
+# The box (WxH+X+Y) of element $2 of the dumped JSON object $1 where it lies on the 800 x 600
+# canvas (a ship may fly partly off it), and that part's area.
+box_on_canvas() {
+  local left top right bottom
+  left=$(json_number "$1" "$2.Left") top=$(json_number "$1" "$2.Top")
+  right=$((left + $(json_number "$1" "$2.Width"))) bottom=$((top + $(json_number "$1" "$2.Height")))
+  ((left < 0)) && left=0
+  ((top < 0)) && top=0
+  ((right > 800)) && right=800
+  ((bottom > 600)) && bottom=600
+  ((right > left && bottom > top)) || { echo "0x0+0+0 0"; return; }
+  echo "$((right - left))x$((bottom - top))+$left+$top $(((right - left) * (bottom - top)))"
+}
+
 # 1. Paused at once, before the recording's first click (after some 1.5 s of the title's polls):
 # the title, as the replay has it there.
 SDL_AUDIODRIVER=dummy start_game --play "$RECORDING"
@@ -57,24 +72,55 @@ differing=$(differing_pixels start "$ABOVE_MENU" "$ART_FOLDER/title.png")
 awk -v d="$differing" 'BEGIN { exit !(d < 800 * 470 / 10) }' ||
   fail "the title the replay shows at tick $tick is not on screen ($differing pixels differ)"
 
-# 2. Paused in the game: the ship where the replay has it at that tick, drawn over the sky.
-# 2. Paused in the game (the recording's title and menus take some 3 s, its game some 6 s): the
-# ship where the replay has it at that tick, drawn over the sky.
-SDL_AUDIODRIVER=dummy start_game --play "$RECORDING"
-sleep 5.5
-xdotool key space
-screenshot game
-hold_key Escape
-expect_clean_exit
-tick=$(stopped_tick)
-((tick > 0)) || fail "the playback had not reached the game after 5.5 s"
-scene=$(up_to_tick "$tick" | replay_dump player.Left player.Top player.Width player.Height player.Visible Picture2.Visible)
-[[ $scene == *'"player.Visible":true'*'"Picture2.Visible":false'* ]] || fail "the replay has no ship at tick $tick: $scene"
-ship="$(json_number "$scene" player.Width)x$(json_number "$scene" player.Height)+$(json_number "$scene" player.Left)+$(json_number "$scene" player.Top)"
-drawn=$(differing_pixels game "$ship" "$ART_FOLDER/sky.png")
-beside=$(differing_pixels game "$ship" "$SESSION_DIR/start.png")
-((drawn > 100)) || fail "no ship where the replay has it at tick $tick ($ship: $drawn pixels differ from the sky)"
-((beside > 100)) || fail "the title is still on screen at tick $tick"
+# 2. Paused twice in the game (a stored recording's title and menus take some 3 s, a live one's
+# about 1 s): at each tick the ship and a molecule where the replay has them, drawn over the sky,
+# and the lives label as the replay has it: the same pixels at both moments when its caption is
+# the same, and different ones when it is not.
+molecule_names=$(for i in $(seq 0 19); do printf 'CO2(%d).Left CO2(%d).Top CO2(%d).Visible ' "$i" "$i" "$i"; done)
+molecules_seen=0
+captions=()
+for moment in 4.5 6.5; do
+  shot=game_${moment/./_}
+  SDL_AUDIODRIVER=dummy start_game --play "$RECORDING"
+  sleep "$moment"
+  xdotool key space
+  screenshot "$shot"
+  hold_key Escape
+  expect_clean_exit
+  tick=$(stopped_tick)
+  ((tick > 0)) || fail "the playback had not reached the game after $moment s"
+  # shellcheck disable=SC2086  # the names are words of their own
+  scene=$(up_to_tick "$tick" | replay_dump player.Left player.Top player.Width player.Height player.Visible Picture2.Visible \
+    lblLives.Caption lblLives.Left lblLives.Top lblLives.Width lblLives.Height $molecule_names)
+  [[ $scene == *'"player.Visible":true'*'"Picture2.Visible":false'* ]] || fail "the replay has no ship at tick $tick: $scene"
+  read -r ship area < <(box_on_canvas "$scene" player)
+  ((area >= 64)) || fail "the replay has the ship off the canvas at tick $tick: $scene"
+  drawn=$(differing_pixels "$shot" "$ship" "$ART_FOLDER/sky.png")
+  beside=$(differing_pixels "$shot" "$ship" "$SESSION_DIR/start.png")
+  ((drawn > area / 10)) || fail "no ship where the replay has it at tick $tick ($ship: $drawn pixels differ from the sky)"
+  ((beside > area / 10)) || fail "the title is still on screen at tick $tick"
+  # The first molecule the replay has in the open sky, clear of the ship.
+  while read -r left top; do
+    ((left >= 0 && left <= 768 && top >= 80 && top <= 448)) || continue
+    player_left=$(json_number "$scene" player.Left) player_top=$(json_number "$scene" player.Top)
+    ((left > player_left + 32 || left + 32 < player_left || top > player_top + 32 || top + 32 < player_top)) || continue
+    drawn=$(differing_pixels "$shot" "32x32+$left+$top" "$ART_FOLDER/sky.png")
+    ((drawn > 100)) || fail "no molecule where the replay has it at tick $tick (32x32+$left+$top: $drawn pixels differ from the sky)"
+    molecules_seen=$((molecules_seen + 1))
+    break
+  done < <(grep -o '"CO2([0-9]*).Left":[-0-9.e]*,"CO2([0-9]*).Top":[-0-9.e]*,"CO2([0-9]*).Visible":true' <<<"$scene" |
+           sed 's/"CO2([0-9]*).Left":\([-0-9]*\)[^,]*,"CO2([0-9]*).Top":\([-0-9]*\).*/\1 \2/')
+  read -r label _ < <(box_on_canvas "$scene" lblLives)
+  (($(count_colour "$shot" "$label" 000000) > 10)) || fail "no lives label at $label at tick $tick"
+  captions+=("$(grep -o '"lblLives.Caption":"[^"]*"' <<<"$scene")")
+done
+((molecules_seen > 0)) || fail "the replay had no molecule in the open sky at either moment"
+lives_changed=$(differing_pixels game_4_5 "$label" "$SESSION_DIR/game_6_5.png")
+if [[ ${captions[0]} == "${captions[1]}" ]]; then
+  ((lives_changed < 5)) || fail "the lives label changed ($lives_changed pixels) while the replay kept ${captions[0]}"
+else
+  ((lives_changed >= 5)) || fail "the lives label stayed while the replay went from ${captions[0]} to ${captions[1]}"
+fi
 
 # 3. Played whole at the recorded pace, then at 4x: a quarter of the time. The settings file is
 # the viewer's and stays as it was.
@@ -113,4 +159,4 @@ grep -q 'the recording is cut off here' "$SESSION_DIR/game.log" || fail "the gam
 click_ok "$box"
 await_game_end
 ((GAME_STATUS == 13)) || fail "a cut recording ended the game with status $GAME_STATUS, not 13"
-echo "passed: title and ship as the replay has them at ticks 0 and $tick, 4x in $fast of $whole ms, a cut file's box"
+echo "passed: title, ship, $molecules_seen molecule(s) and lives (${captions[*]}) as the replay has them up to tick $tick, 4x in $fast of $whole ms, a cut file's box"

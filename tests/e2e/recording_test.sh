@@ -4,9 +4,10 @@
 # destroyed); the recording then replays headless with every check matching, up to the game's
 # end. A crash leaves a recording that replays up to it; a file that cannot be made, or a disk
 # that fills up, is reported and the game plays on.
-# Usage: recording_test.sh GAME_FOLDER
+# Usage: recording_test.sh GAME_FOLDER [KEEP_AS]: KEEP_AS receives the recorded game, for the
+# playback test to watch.
 source "$(dirname "$0")/game_session.sh"
-readonly GAME_FOLDER=$1
+readonly GAME_FOLDER=$1 KEEP_AS=${2:-}
 
 need_tools xdotool
 start_x_server
@@ -72,6 +73,7 @@ for line in 'keys P' 'keys Space' 'click Label7' 'click Label9'; do
 done
 grep -q '^poll2 ' "$RECORDING" || fail "the recording has no pause"
 checks=$(grep -c '^check ' "$RECORDING")
+[[ -z $KEEP_AS ]] || cp "$RECORDING" "$KEEP_AS"
 
 # A crash: the recording so far is written out, with the crash noted, and replays up to it.
 readonly CRASHED=$SESSION_DIR/crashed.trace
