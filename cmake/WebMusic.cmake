@@ -1,0 +1,41 @@
+# The browser's music, as Ogg Vorbis, which the browser's SDL2_mixer decodes itself: the MIDI
+# themes rendered with the desktop's synthesiser and sound font (the browser's mixer has no
+# synthesiser), the end jingles encoded from their waves. All at the mixer's rate, 32 kHz, and
+# Vorbis quality 2: a tenth of the waves' size, and every octave band, the loudness and its range
+# within a fifth of a dB of the desktop's sound as its mixer plays it, unencoded
+# (tests/assets/web_music_test.cpp measures these very files).
+set(SKYSCRUB_WEB_MUSIC_PIECES music1.mid music2.mid music3.wav music4.wav)
+set(SKYSCRUB_SOUND_FONT /usr/share/sounds/sf2/TimGM6mb.sf2)
+
+# Writes each piece of SKYSCRUB_SOUND_DIR as DIR/<name>.ogg; OUT names the files.
+function(skyscrub_web_music dir out)
+  find_program(SKYSCRUB_FLUIDSYNTH fluidsynth REQUIRED)
+  find_program(SKYSCRUB_SOX sox REQUIRED)
+  set(rate 32000)
+  set(quality 2)
+  set(files "")
+  foreach(piece IN LISTS SKYSCRUB_WEB_MUSIC_PIECES)
+    string(REGEX REPLACE "\\..*" "" name ${piece})
+    set(source ${SKYSCRUB_SOUND_DIR}/${piece})
+    if(piece MATCHES "\\.mid$")
+      set(source ${dir}/${name}.wav)
+      add_custom_command(
+        OUTPUT ${source}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+        COMMAND ${SKYSCRUB_FLUIDSYNTH} -n -i -q -r ${rate} -T wav -F ${source} ${SKYSCRUB_SOUND_FONT}
+                ${SKYSCRUB_SOUND_DIR}/${piece}
+        DEPENDS ${SKYSCRUB_SOUND_DIR}/${piece}
+        COMMENT "Rendering ${piece} for the browser"
+        VERBATIM)
+    endif()
+    add_custom_command(
+      OUTPUT ${dir}/${name}.ogg
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+      COMMAND ${SKYSCRUB_SOX} ${source} -r ${rate} -C ${quality} ${dir}/${name}.ogg
+      DEPENDS ${source}
+      COMMENT "Encoding ${name} for the browser"
+      VERBATIM)
+    list(APPEND files ${dir}/${name}.ogg)
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
