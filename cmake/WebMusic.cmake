@@ -1,9 +1,9 @@
-# The browser's music, as Ogg Vorbis, which the browser's SDL2_mixer decodes itself: the MIDI
+# The browser's sounds, as Ogg Vorbis, which the browser's SDL2_mixer decodes itself: the MIDI
 # themes rendered with the desktop's synthesiser and sound font (the browser's mixer has no
-# synthesiser), the end jingles encoded from their waves. All at the mixer's rate, 32 kHz, and
-# Vorbis quality 2: a tenth of the waves' size, and every octave band, the loudness and its range
-# within a fifth of a dB of the desktop's sound as its mixer plays it, unencoded
-# (tests/assets/web_music_test.cpp measures these very files).
+# synthesiser) at the mixer's rate, 32 kHz, the end jingles encoded from their waves at their own
+# rate (the mixer converts them as on the desktop). Vorbis quality 2: a tenth of the waves' size,
+# with every band the player can hear, the loudness, its range and the peak as the desktop's mixer
+# plays them unencoded (tests/assets/web_music_test.cpp measures these very files).
 set(SKYSCRUB_WEB_MUSIC_PIECES music1.mid music2.mid music3.wav music4.wav)
 set(SKYSCRUB_SOUND_FONT /usr/share/sounds/sf2/TimGM6mb.sf2)
 
@@ -31,7 +31,7 @@ function(skyscrub_web_music dir out)
     add_custom_command(
       OUTPUT ${dir}/${name}.ogg
       COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-      COMMAND ${SKYSCRUB_SOX} ${source} -r ${rate} -C ${quality} ${dir}/${name}.ogg
+      COMMAND ${SKYSCRUB_SOX} ${source} -C ${quality} ${dir}/${name}.ogg
       DEPENDS ${source}
       COMMENT "Encoding ${name} for the browser"
       VERBATIM)
