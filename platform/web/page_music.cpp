@@ -13,6 +13,14 @@ std::string RenderedPath(std::string path) {
   return path + ".ogg";
 }
 
+std::string EffectFile(std::string path) {
+  std::string encoded = RenderedPath(path);
+  SDL_RWops* file = SDL_RWFromFile(encoded.c_str(), "rb");
+  if (file == nullptr) return path;
+  SDL_RWclose(file);
+  return encoded;
+}
+
 PageMusic::~PageMusic() {
   if (device_.open()) Mix_HaltMusic();
 }

@@ -26,7 +26,7 @@ struct WebPlatform {
   sdl::Gamepads pads;
   sdl::PlayerKeys keys{keyboard, pads};
   sdl::AudioDevice audio;  // before the effects and the music, which stop before it closes
-  sdl::MixerSound sound{audio};
+  sdl::MixerSound sound{audio, EffectFile};
   PageMusic music{audio};
   PageDisplay display;
   PageMessageBoxes messages;
