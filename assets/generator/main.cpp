@@ -1,5 +1,6 @@
 // skyscrub-assetgen: draws every picture and synthesises every sound of the game.
 //   skyscrub-assetgen art <png-dir> <embedded-source.cpp>
+//   skyscrub-assetgen embed <png-dir> <embedded-source.cpp>   (the pictures in png-dir as they are)
 //   skyscrub-assetgen sounds <sound-dir>
 //   skyscrub-assetgen sheet <contact-sheet.png>
 //   skyscrub-assetgen icons <theme-dir> <name> <size>...
@@ -50,11 +51,12 @@ std::vector<int> Sizes(int argc, char** argv, int first) {
 int Run(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "art" && argc == 4) return WriteArt(argv[2], argv[3]) ? 0 : 1;
+  if (mode == "embed" && argc == 4) return assetgen::WriteEmbeddedArt(argv[2], argv[3]) ? 0 : 1;
   if (mode == "sounds" && argc == 3) return assetgen::WriteSounds(argv[2]) ? 0 : 1;
   if (mode == "sheet" && argc == 3) return assetgen::WriteContactSheet(argv[2]) ? 0 : 1;
   if (mode == "icons" && argc > 4) return assetgen::WriteThemeIcons(argv[2], argv[3], Sizes(argc, argv, 4)) ? 0 : 1;
   if (mode == "icon-sheet" && argc > 3) return assetgen::WriteIconSheet(argv[2], Sizes(argc, argv, 3)) ? 0 : 1;
-  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | sounds <dir> | sheet <file.png> | icons <dir> <name> <size>... | icon-sheet <file.png> <size>...\n",
+  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | embed <png-dir> <source.cpp> | sounds <dir> | sheet <file.png> | icons <dir> <name> <size>... | icon-sheet <file.png> <size>...\n",
                argv[0]);
   return 2;
 }

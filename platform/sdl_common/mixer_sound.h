@@ -1,5 +1,5 @@
 #pragma once
-// Wave-file effects on SDL2_mixer's single effect channel.
+// Sound-file effects on SDL2_mixer's single effect channel.
 #include <map>
 #include <string>
 
@@ -11,7 +11,9 @@ namespace skyscrub::sdl {
 
 class MixerSound final : public SoundEffects {
  public:
-  explicit MixerSound(const AudioDevice& device) : device_(device) {}
+  // The file an effect is played from, given the game's path to it (by default, the path's own).
+  using FileFor = std::string (*)(std::string path);
+  explicit MixerSound(const AudioDevice& device, FileFor fileFor = nullptr) : device_(device), fileFor_(fileFor) {}
   // Frees the effects before the device closes.
   ~MixerSound() override {
     if (device_.open()) Mix_HaltChannel(-1);
@@ -21,6 +23,7 @@ class MixerSound final : public SoundEffects {
 
  private:
   const AudioDevice& device_;
+  FileFor fileFor_;
   std::map<std::string, ChunkHandle> chunks_;  // by path; a file that failed stays null
 };
 

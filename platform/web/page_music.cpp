@@ -6,14 +6,19 @@
 
 namespace skyscrub::web {
 
-namespace {
-constexpr std::string_view kMidi = ".mid";
-constexpr std::string_view kRendering = ".ogg";
-}  // namespace
-
 std::string RenderedPath(std::string path) {
-  if (path.ends_with(kMidi)) path.replace(path.size() - kMidi.size(), kMidi.size(), kRendering);
-  return path;
+  const std::size_t dot = path.rfind('.');
+  const std::size_t slash = path.rfind('/');
+  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) path.erase(dot);
+  return path + ".ogg";
+}
+
+std::string EffectFile(std::string path) {
+  std::string encoded = RenderedPath(path);
+  SDL_RWops* file = SDL_RWFromFile(encoded.c_str(), "rb");
+  if (file == nullptr) return path;
+  SDL_RWclose(file);
+  return encoded;
 }
 
 PageMusic::~PageMusic() {

@@ -1,7 +1,7 @@
 #pragma once
 // The background music in the browser, on SDL2_mixer without threads: a piece is loaded and
-// started at once. The MIDI themes play from their renderings, made at build time with the
-// desktop's synthesiser and sound font and shipped beside them as Ogg Vorbis.
+// started at once. Every piece (and the long effects) plays from its Ogg Vorbis rendering, made at
+// build time (the MIDI themes with the desktop's synthesiser and sound font) and shipped in its place.
 #include <string>
 
 #include "platform/platform.h"
@@ -25,7 +25,10 @@ class PageMusic final : public MusicPlayer {
   sdl::MusicHandle music_;
 };
 
-// The file a piece is played from: a MIDI file's rendering, any other file itself.
+// The file a piece is played from: its rendering, the same name ending in .ogg.
 std::string RenderedPath(std::string path);
+
+// The file an effect is played from: its Ogg Vorbis encoding where the page ships one, else its wave.
+std::string EffectFile(std::string path);
 
 }  // namespace skyscrub::web

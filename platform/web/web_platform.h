@@ -29,7 +29,7 @@ struct WebPlatform {
   input::TouchControls touch;
   sdl::PlayerKeys keys{keyboard, pads, &touch};
   sdl::AudioDevice audio;  // before the effects and the music, which stop before it closes
-  sdl::MixerSound sound{audio};
+  sdl::MixerSound sound{audio, EffectFile};
   PageMusic music{audio};
   PageDisplay display;
   PageMessageBoxes messages;

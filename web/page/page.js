@@ -69,11 +69,18 @@ function runFrames() {
   requestAnimationFrame(frame);
 }
 
+// The service worker keeps the page for playing offline. It is asked for once the game has
+// started, when everything the page loads is in the browser's HTTP cache, so as not to fetch it twice.
+function keepForOffline() {
+  if ('serviceWorker' in navigator) navigator.serviceWorker.register('service-worker.js').catch(() => {});
+}
+
 function tellPage(what, detail) {
   if (what === 'started') {
     told.started = true;
     canvas.focus();
     runFrames();
+    keepForOffline();
   } else if (what === 'first-frame') {
     told.firstFrame = performance.now();
   } else if (what === 'music') {

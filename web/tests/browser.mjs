@@ -11,6 +11,8 @@ const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 // The page and what it loads; the generated pictures, served beside them for the pixel checks.
 export const siteFolder = process.env.SKYSCRUB_SITE ?? join(root, 'build-web');
 const artFolder = join(root, "build-web-wasm", "assets");
+// Where `scripts/web dist` writes the page as one zip.
+export const distFolder = join(root, 'build-web-dist');
 
 // The flags the browser needs on a machine with no network but the loopback.
 const quietFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -20,10 +22,12 @@ const quietFlags = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-qu
 // own width, zoomable), three device pixels to a CSS pixel; upright, 390 x 844 CSS pixels.
 export const phone = { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 };
 
-// Starts the server and the browser (a desktop's window, unless `device` says otherwise);
-// `close` ends both and removes the browser's profile.
-export async function openBrowser(device = {}) {
-  const { server, url } = await startServer([siteFolder, artFolder]);
+// Starts the server (on `folders`, the page at `path` below its root) and the browser (a
+// desktop's window, unless `device` says otherwise); `close` ends both and removes the browser's
+// profile.
+export async function openBrowser({ device = {}, folders = [siteFolder, artFolder], path = '' } = {}) {
+  const { server, url: root } = await startServer(folders);
+  const url = root + path;
   const profile = mkdtempSync(join(tmpdir(), 'skyscrub-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.SKYSCRUB_CHROMIUM ?? '/usr/bin/chromium',

@@ -15,7 +15,7 @@ const powerBar = { x: 664, y: 18, width: 125, height: 9 };  // red where engine 
 const spentPower = [[200, 255], [0, 60], [0, 60]];
 
 let browser;
-before(async () => { browser = await openBrowser(phone); });
+before(async () => { browser = await openBrowser({ device: phone }); });
 after(async () => { await browser.close(); });
 
 // The game's screen as the page follows it, and the game's count of molecules destroyed.

@@ -20,7 +20,8 @@ export function startServer(folders, port = 0) {
   const roots = folders.map((folder) => resolve(folder));
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
-    const relative = normalize(path === '/' ? '/index.html' : path).replace(/^(\.\.[/\\])+/, '');
+    // A folder's address is its index.html, at the site's root or below it.
+    const relative = normalize(path.endsWith('/') ? `${path}index.html` : path).replace(/^(\.\.[/\\])+/, '');
     for (const root of roots) {
       try {
         const body = await readFile(join(root, relative));
