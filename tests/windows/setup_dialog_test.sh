@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# SkyscrubSetup.exe under Wine on a private X server, driven like a user: the dialog opens at its
+# designed size, refuses a speed of 0 with the "Yikes!" message box, saves 25 with the music off
+# as three CR LF lines, and reports a missing "components" folder with "Oh Noes!". The game folder
+# has spaces and non-ASCII characters in its name.
+# Usage: setup_dialog_test.sh PATH/TO/SkyscrubSetup.exe
+program=$(realpath "$1")
+source "$(dirname "$0")/wine_session.sh"
+
+game="$work/Sky scrub ü 日本"
+settings="$game/components/gamedata.jpc"
+mkdir -p "$game/components"
+cp "$program" "$game/SkyscrubSetup.exe"
+app_pid=""
+
+app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+
+start_dialog() {
+  wine "$game/SkyscrubSetup.exe" >>"$work/app.log" 2>&1 &
+  app_pid=$!
+  wait_until 30 has_window "Skyscrub Options" ||
+    fail "the dialog did not open; the program $(app_ended && echo ended || echo "is still running"), its output: $(cat "$work/app.log")"
+  window=$(window_named "Skyscrub Options")
+  sleep 0.3
+}
+
+# Positions inside the dialog's client area.
+click_speed_box() { click_at "$window" 198 69; }
+click_music_box() { click_at "$window" 34 140; }
+click_save() { click_at "$window" 208 186; }
+click_cancel() { click_at "$window" 40 186; }
+
+replace_speed() {
+  click_speed_box
+  xdotool key ctrl+a 2>>"$work/xdotool.log"
+  xdotool type --delay 30 "$1" 2>>"$work/xdotool.log"
+}
+
+expect_file() {
+  printf '%b' "$1" | cmp -s - "$settings" || fail "expected file '$1', found '$(od -c "$settings" 2>&1)'"
+}
+
+expect_ended() {
+  wait_until 30 app_ended || fail "the program did not end"
+  wait "$app_pid" || fail "the program ended with an error"
+  app_pid=""
+}
+
+# Answers a message box: OK has the keyboard.
+expect_message() {
+  wait_until 30 has_window "$1" || fail "no \"$1\" message"
+  local message
+  message=$(window_named "$1")
+  import -window "$message" "$work/message.png"
+  xdotool windowfocus "$message" key Return 2>>"$work/xdotool.log"
+  wait_until 30 window_gone "$1" || fail "the \"$1\" message did not close"
+  app_ended && fail "the program ended after the \"$1\" message"
+  return 0
+}
+
+# The dialog's client area is 249 x 212 pixels at 96 dots per inch.
+start_dialog
+geometry=$(xwininfo -id "$window" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
+[[ $geometry == "249 212" ]] || fail "dialog client area $geometry"
+
+# A speed of 0 is refused with "Yikes!"; the dialog stays open and nothing is written.
+replace_speed 0
+click_save
+expect_message "Yikes!"
+[[ ! -e $settings ]] || fail "a refused speed wrote the file"
+
+# 25 with the music off is saved as three CR LF lines, and the program ends.
+replace_speed 25
+click_music_box
+click_save
+expect_ended
+expect_file '25\r\n1\r\n0\r\n'
+
+# The saved values come back; without the components folder the save reports "Oh Noes!", and
+# Cancel still ends the program.
+mv "$game/components" "$game/elsewhere"
+start_dialog
+click_save
+expect_message "Oh Noes!"
+click_cancel
+expect_ended
+[[ ! -e $game/components ]] || fail "the components folder appeared"
+
+# --version prints, through the console it was started from or the pipe it was given.
+version=$(wine "$game/SkyscrubSetup.exe" --version 2>/dev/null | tr -d '\r')
+[[ $version == "SkyscrubSetup "* ]] || fail "--version printed '$version'"
+
+echo "SkyscrubSetup.exe under Wine: passed"
