@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SkyscrubSetup.exe under Wine on a private X server, driven like a user: the dialog opens at its
 # designed size, refuses a speed of 0 with the "Yikes!" message box, saves 25 with the music off
-# as three CR LF lines, and reports a missing "components" folder with "Oh Noes!". The game folder
-# has spaces and non-ASCII characters in its name.
+# as three CR LF lines, reports a missing "components" folder with "Oh Noes!", and doubles every
+# pixel on a display of twice the density. The game folder has spaces and non-ASCII characters in
+# its name.
 # Usage: setup_dialog_test.sh PATH/TO/SkyscrubSetup.exe
 program=$(realpath "$1")
 source "$(dirname "$0")/wine_session.sh"
@@ -89,5 +90,17 @@ expect_ended
 # --version prints, through the console it was started from or the pipe it was given.
 version=$(wine "$game/SkyscrubSetup.exe" --version 2>/dev/null | tr -d '\r')
 [[ $version == "SkyscrubSetup "* ]] || fail "--version printed '$version'"
+
+# On a display of 192 dots per inch every pixel of the design is two: the manifest asks for the
+# monitor's own scale, so Windows does not blur a small dialog up.
+mv "$game/elsewhere" "$game/components"
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+wineserver -k
+wineserver -p
+start_dialog
+geometry=$(xwininfo -id "$window" | awk '/Width:/{w=$NF} /Height:/{h=$NF} END{print w, h}')
+[[ $geometry == "498 424" ]] || fail "dialog client area at 192 dots per inch $geometry"
+click_at "$window" 80 372  # Cancel, twice as far
+expect_ended
 
 echo "SkyscrubSetup.exe under Wine: passed"
