@@ -12,9 +12,6 @@ game="$work/Sky scrub ü 日本"
 settings="$game/components/gamedata.jpc"
 mkdir -p "$game/components"
 cp "$program" "$game/SkyscrubSetup.exe"
-app_pid=""
-
-app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
 start_dialog() {
   wine "$game/SkyscrubSetup.exe" >>"$work/app.log" 2>&1 &
@@ -25,34 +22,13 @@ start_dialog() {
   sleep 0.3
 }
 
-# Positions inside the dialog's client area.
-click_speed_box() { click_at "$window" 198 69; }
-click_music_box() { click_at "$window" 34 140; }
-click_save() { click_at "$window" 208 186; }
-click_cancel() { click_at "$window" 40 186; }
-
-replace_speed() {
-  click_speed_box
-  xdotool key ctrl+a 2>>"$work/xdotool.log"
-  xdotool type --delay 30 "$1" 2>>"$work/xdotool.log"
-}
-
-expect_file() {
-  printf '%b' "$1" | cmp -s - "$settings" || fail "expected file '$1', found '$(od -c "$settings" 2>&1)'"
-}
-
-expect_ended() {
-  wait_until 30 app_ended || fail "the program did not end"
-  wait "$app_pid" || fail "the program ended with an error"
-  app_pid=""
-}
+click() { click_at "$window" "$1" "$2"; }
 
 # Answers a message box: OK has the keyboard.
 expect_message() {
   wait_until 30 has_window "$1" || fail "no \"$1\" message"
   local message
   message=$(window_named "$1")
-  import -window "$message" "$work/message.png"
   xdotool windowfocus "$message" key Return 2>>"$work/xdotool.log"
   wait_until 30 window_gone "$1" || fail "the \"$1\" message did not close"
   app_ended && fail "the program ended after the \"$1\" message"
