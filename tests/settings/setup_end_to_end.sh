@@ -14,28 +14,13 @@ mkdir -p "$game/components"
 cp "$program" "$game/SkyscrubSetup"
 
 has_window() { xwininfo -root -tree | grep -q "\"$1\": "; }
-window_gone() { ! has_window "$1"; }
 
-start_dialog() {
-  "$game/SkyscrubSetup" >>"$work/app.log" 2>&1 &
-  app_pid=$!
-  wait_until 30 has_window "Skyscrub Options" ||
-    fail "the dialog did not open; the program $(app_ended && echo ended || echo "is still running"), its output: $(cat "$work/app.log")"
-  window=$(xdotool search --name '^Skyscrub Options$' | head -n1)
-}
+run_dialog() { "$game/SkyscrubSetup"; }
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1 2>>"$work/xdotool.log"; }
 
-# Answers a message box: it appears under the pointer, and OK has the keyboard.
-expect_message() {
-  wait_until 30 has_window "$1" || fail "no \"$1\" message"
-  local message
-  message=$(xdotool search --name "^$1\$" | head -n1)
-  xdotool mousemove --window "$message" 10 10 key Return 2>>"$work/xdotool.log"
-  wait_until 30 window_gone "$1" || fail "the \"$1\" message did not close"
-  app_ended && fail "the program ended after the \"$1\" message"
-  return 0
-}
+# A message box appears under the pointer, and OK has the keyboard.
+press_ok() { xdotool mousemove --window "$1" 10 10 key Return 2>>"$work/xdotool.log"; }
 
 # A fixed dialog of 249 x 212 centred on the 800 x 600 screen, with a close box only.
 start_dialog

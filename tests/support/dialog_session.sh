@@ -1,7 +1,8 @@
 # Sourced by the options dialog's end-to-end tests (Linux and Windows): a private X server, the
 # program under test as $app_pid, a scratch folder $work, and the helpers both tests use. A test
-# sets $settings to the settings file it checks and $window to the dialog's window, defines
-# click X Y for its system, and may add clean-up steps to end_steps.
+# sets $settings to the settings file it checks; defines for its system run_dialog (the program in
+# the foreground), has_window TITLE, click X Y (in the dialog) and press_ok MESSAGE-WINDOW; and may
+# add clean-up steps to end_steps.
 set -euo pipefail
 
 work=$(mktemp -d)
@@ -47,6 +48,28 @@ wait_until 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/
 export DISPLAY=":$(head -n1 "$work/display")"
 
 app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }
+window_gone() { ! has_window "$1"; }
+
+# Starts the dialog and waits for its window, $window; dialog_settles seconds more if a system asks.
+dialog_settles=0
+start_dialog() {
+  run_dialog >>"$work/app.log" 2>&1 &
+  app_pid=$!
+  wait_until 30 has_window "Skyscrub Options" ||
+    fail "the dialog did not open; the program $(app_ended && echo ended || echo "is still running"), its output: $(cat "$work/app.log")"
+  window=$(window_named "Skyscrub Options")
+  sleep "$dialog_settles"
+}
+
+# Answers the message box titled TITLE with OK: the dialog stays open.
+expect_message() {
+  wait_until 30 has_window "$1" || fail "no \"$1\" message"
+  press_ok "$(window_named "$1")"
+  wait_until 30 window_gone "$1" || fail "the \"$1\" message did not close"
+  app_ended && fail "the program ended after the \"$1\" message"
+  return 0
+}
 
 expect_ended() {
   wait_until 30 app_ended || fail "the program did not end"

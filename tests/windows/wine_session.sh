@@ -17,9 +17,7 @@ wineboot --init >"$work/wineboot.log" 2>&1 || fail "wineboot failed: $(tail -n 5
 # This machine's path of a Windows path.
 unix_path() { winepath -u "$1" 2>/dev/null; }
 
-window_named() { xdotool search --name "^$1\$" 2>/dev/null | head -n1; }
 has_window() { [[ -n $(window_named "$1") ]]; }
-window_gone() { ! has_window "$1"; }
 
 # A click as a user makes it: the pointer arrives, then the button goes down and up (Wine takes
 # a press that comes with the move as one at the pointer's old place).
