@@ -1,17 +1,19 @@
-# The Windows installer, made with Debian's makensis from the built game folder:
+# The Windows installer, made with Debian's makensis from the game folder
+# SKYSCRUB_INSTALLER_GAME_DIR, which the file SKYSCRUB_INSTALLER_CONTENT is made with. Every build
+# makes it, and so does
 #   cmake --build <build-dir> --target windows_installer
-# writes Skyscrub-<version>-windows-x64-installer.exe into the build folder. (SkyscrubSetup is
+# writing Skyscrub-<version>-windows-x64-installer.exe into the build folder. (SkyscrubSetup is
 # the options program; the installer is never named after it.)
 find_program(SKYSCRUB_MAKENSIS makensis)
 
-set(SKYSCRUB_INSTALLER ${CMAKE_BINARY_DIR}/Skyscrub-${PROJECT_VERSION}-windows-x64-installer.exe)
+set(SKYSCRUB_INSTALLER ${CMAKE_BINARY_DIR}/Skyscrub-${PROJECT_VERSION}-windows-x64-installer.exe
+    CACHE INTERNAL "the Windows installer the build writes")
 if(NOT SKYSCRUB_MAKENSIS)
   add_custom_target(windows_installer
     COMMAND ${CMAKE_COMMAND} -E echo "makensis is missing: scripts/windows installs Debian's nsis" COMMAND false)
   return()
 endif()
 
-set(SKYSCRUB_INSTALLER_GAME_DIR ${SKYSCRUB_GAME_DIR})
 set(SKYSCRUB_INSTALLER_FILE ${SKYSCRUB_INSTALLER})
 set(SKYSCRUB_INSTALLER_LICENCE ${PROJECT_SOURCE_DIR}/packaging/copyright)
 set(version4 ${PROJECT_VERSION_MAJOR} ${PROJECT_VERSION_MINOR} 0 0)
@@ -22,17 +24,12 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in ${script}.in @ONLY)
 
 add_custom_command(
   OUTPUT ${SKYSCRUB_INSTALLER}
-  COMMAND ${CMAKE_COMMAND} -DSCRIPT=${script} -DGAME_DIR=${SKYSCRUB_GAME_DIR}
+  COMMAND ${CMAKE_COMMAND} -DSCRIPT=${script} -DGAME_DIR=${SKYSCRUB_INSTALLER_GAME_DIR}
           -P ${CMAKE_CURRENT_LIST_DIR}/installer_size.cmake
   COMMAND ${SKYSCRUB_MAKENSIS} -V2 -NOCD ${script}
-  DEPENDS ${script}.in ${CMAKE_CURRENT_LIST_DIR}/installer_size.cmake Skyscrub SkyscrubSetup skyscrub_windows_icon
-          ${SKYSCRUB_INSTALLER_LICENCE}
+  DEPENDS ${script}.in ${CMAKE_CURRENT_LIST_DIR}/installer_size.cmake ${SKYSCRUB_INSTALLER_CONTENT}
+          ${SKYSCRUB_WINDOWS_ICON} ${SKYSCRUB_INSTALLER_LICENCE}
   COMMENT "Making the Windows installer ${SKYSCRUB_INSTALLER}"
   VERBATIM)
-add_custom_target(windows_installer DEPENDS ${SKYSCRUB_INSTALLER})
-# Whatever fills the game folder's "components" is built first.
-foreach(target skyscrub_sounds)
-  if(TARGET ${target})
-    add_dependencies(windows_installer ${target})
-  endif()
-endforeach()
+add_custom_target(windows_installer ALL DEPENDS ${SKYSCRUB_INSTALLER})
+add_dependencies(windows_installer skyscrub_windows_icon)

@@ -1,7 +1,6 @@
 #pragma once
 // The background music in the browser, on SDL2_mixer without threads: a piece is loaded and
-// started at once. The MIDI themes play from their renderings, made at build time with the
-// desktop's synthesiser and sound font and shipped beside them as Ogg Vorbis.
+// started at once, the MIDI themes from their renderings (music_files.h).
 #include <string>
 
 #include "platform/platform.h"
@@ -24,8 +23,5 @@ class PageMusic final : public MusicPlayer {
   const sdl::AudioDevice& device_;
   sdl::MusicHandle music_;
 };
-
-// The file a piece is played from: a MIDI file's rendering, any other file itself.
-std::string RenderedPath(std::string path);
 
 }  // namespace skyscrub::web

@@ -1,0 +1,9 @@
+#include "platform/sdl_common/font_files.h"
+
+#include "platform/sdl_common/program_files.h"
+
+namespace skyscrub::sdl {
+
+std::string FontFile(std::string_view face) { return NativePath("\\components\\fonts\\" + std::string(face)); }
+
+}  // namespace skyscrub::sdl
