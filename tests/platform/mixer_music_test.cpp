@@ -70,7 +70,8 @@ TEST_F(MusicOnDummyAudio, ANewPieceStopsTheOldOneBeforePlayReturns) {
   music->WaitUntilSettled();
   ASSERT_EQ(Playing(), MUS_WAV);
   music->Play(SoundFile("music1.mid"), 1, 100);
-  EXPECT_EQ(Mix_PlayingMusic(), 0);
+  // The wave is gone; a rendered theme (Ogg Vorbis) loads so fast that it may play already.
+  EXPECT_NE(Playing(), MUS_WAV);
   music->WaitUntilSettled();
   EXPECT_EQ(Playing(), ThemeType());
 }
