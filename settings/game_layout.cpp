@@ -5,6 +5,7 @@
 #include "settings/file_access.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
+#include "settings/utf8_path.h"
 
 namespace skyscrub::settings {
 
@@ -17,7 +18,8 @@ bool IsFolder(const fs::path& path) {
   return fs::is_directory(path, ignored);
 }
 
-bool IsAbsolute(const std::string& folder) { return folder.starts_with('/'); }
+// A folder from the root, or on Windows from a drive's or a share's root as well.
+bool IsAbsolute(const std::string& folder) { return folder.starts_with('/') || PathOf(folder).is_absolute(); }
 
 std::string ComponentsFolderOf(const std::string& programFolder) { return programFolder + std::string(kComponentsFolderLiteral); }
 
@@ -32,14 +34,14 @@ std::string PerUserSettingsFile(const UserFolders& user) {
     if (!IsAbsolute(user.home)) return {};
     configHome = user.home + "/.config";
   }
-  return (fs::path(configHome) / "skyscrub" / SettingsFileName()).string();
+  return TextOf(PathOf(configHome) / "skyscrub" / SettingsFileName());
 }
 
 Layout FindLayout(const std::string& programFolder, const UserFolders& user) {
   const std::string components = ComponentsFolderOf(programFolder);
-  const fs::path data = (fs::path(programFolder) / kInstalledDataFromPrograms).lexically_normal();
-  if (!programFolder.empty() && !IsFolder(components) && IsFolder(data)) {
-    return {true, programFolder, data.string(), PerUserSettingsFile(user)};
+  const fs::path data = (PathOf(programFolder) / kInstalledDataFromPrograms).lexically_normal();
+  if (!programFolder.empty() && !IsFolder(PathOf(components)) && IsFolder(data)) {
+    return {true, programFolder, TextOf(data), PerUserSettingsFile(user)};
   }
   return {false, programFolder, components, SettingsPath(programFolder)};
 }
@@ -58,7 +60,7 @@ std::string FileInLayout(const Layout& layout, std::string path) {
 
 std::string ShippedSettingsFile(const Layout& layout) {
   if (!layout.installed) return {};
-  return (fs::path(layout.componentsFolder) / SettingsFileName()).string();
+  return TextOf(PathOf(layout.componentsFolder) / SettingsFileName());
 }
 
 std::string SettingsFileToRead(const Layout& layout) {
@@ -66,7 +68,7 @@ std::string SettingsFileToRead(const Layout& layout) {
   // Only a file that is not there at all gives way; one that cannot be looked at is still the user's.
   std::error_code ignored;
   const bool none = layout.settingsFile.empty() ||
-                    fs::symlink_status(layout.settingsFile, ignored).type() == fs::file_type::not_found;
+                    fs::symlink_status(PathOf(layout.settingsFile), ignored).type() == fs::file_type::not_found;
   return none ? ShippedSettingsFile(layout) : layout.settingsFile;
 }
 
@@ -76,7 +78,7 @@ std::string FileToRead(const Layout& layout, std::string path) {
 }
 
 bool SaveSettingsFile(const Layout& layout, const std::string& path, const std::string& content) {
-  if (layout.installed && path == layout.settingsFile && !MakeFolders(fs::path(path).parent_path().string())) return false;
+  if (layout.installed && path == layout.settingsFile && !MakeFolders(TextOf(PathOf(path).parent_path()))) return false;
   return ReplaceFileAtomically(path, content);
 }
 

@@ -12,13 +12,14 @@
 #include "settings/file_access.h"
 #include "setup/captioned_frame.h"
 #include "setup/dialog_border.h"
+#include "setup/options_layout.h"
 
 namespace skyscrub::setup {
 
 namespace {
 
-constexpr int kClientWidth = 249;
-constexpr int kClientHeight = 212;
+constexpr int kClientWidth = OPTIONS_CLIENT_WIDTH;
+constexpr int kClientHeight = OPTIONS_CLIENT_HEIGHT;
 constexpr Fl_Fontsize kFrameCaptionSize = 16;  // 12 point at 96 pixels per inch
 constexpr Fl_Fontsize kControlTextSize = 12;
 
@@ -34,38 +35,43 @@ void UseControlFont(Fl_Widget& widget) { widget.labelsize(kControlTextSize); }
 
 OptionsWindow::OptionsWindow(std::string loadPath, std::string settingsPath, settings::MessageBoxes& messages)
     : loadPath_(std::move(loadPath)), settingsPath_(std::move(settingsPath)), messages_(messages) {
-  form1_ = std::make_unique<Fl_Double_Window>(kClientWidth, kClientHeight, "Skyscrub Options");
+  form1_ = std::make_unique<Fl_Double_Window>(kClientWidth, kClientHeight, OPTIONS_TITLE);
   form1_->size_range(kClientWidth, kClientHeight, kClientWidth, kClientHeight);  // fixed border
   form1_->callback(Forward<&OptionsWindow::CloseBox>, this);
 
-  // Frame1 and Frame2 hold their controls at positions relative to themselves.
-  auto* frame1 = new CaptionedFrame(12, 8, 229, 89, "Game Speed");
+  auto* frame1 = new CaptionedFrame(OPTIONS_FRAME1_X, OPTIONS_FRAME1_Y, OPTIONS_FRAME1_W, OPTIONS_FRAME1_H,
+                                    OPTIONS_FRAME1_CAPTION);
   frame1->labelfont(FL_HELVETICA);
   frame1->labelsize(kFrameCaptionSize);
-  auto* label1 = new Fl_Box(12 + 8, 8 + 24, 185, 37,
-                            "Enter a value from 1 to 999.  The lower the number, the faster.");
+  auto* label1 = new Fl_Box(OPTIONS_LABEL1_X, OPTIONS_LABEL1_Y, OPTIONS_LABEL1_W, OPTIONS_LABEL1_H,
+                            OPTIONS_LABEL1_CAPTION);
   label1->align(FL_ALIGN_TOP_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
   UseControlFont(*label1);
-  text1_ = new Fl_Input(12 + 164, 8 + 52, 45, 19);
-  text1_->maximum_size(3);
+  text1_ = new Fl_Input(OPTIONS_TEXT1_X, OPTIONS_TEXT1_Y, OPTIONS_TEXT1_W, OPTIONS_TEXT1_H);
+  text1_->maximum_size(OPTIONS_SPEED_DIGITS);
   text1_->textsize(kControlTextSize);
-  text1_->value("10");
+  text1_->value(OPTIONS_DEFAULT_SPEED);
   frame1->end();
 
-  auto* frame2 = new CaptionedFrame(12, 104, 229, 61, "Sound and Music");
+  auto* frame2 = new CaptionedFrame(OPTIONS_FRAME2_X, OPTIONS_FRAME2_Y, OPTIONS_FRAME2_W, OPTIONS_FRAME2_H,
+                                    OPTIONS_FRAME2_CAPTION);
   frame2->labelfont(FL_HELVETICA);
   frame2->labelsize(kFrameCaptionSize);
-  check1_ = new Fl_Check_Button(12 + 12, 104 + 24, 61, 25, "Music");
-  check2_ = new Fl_Check_Button(12 + 80, 104 + 24, 61, 25, "Sound");
+  check1_ = new Fl_Check_Button(OPTIONS_CHECK1_X, OPTIONS_CHECK_Y, OPTIONS_CHECK_W, OPTIONS_CHECK_H,
+                                OPTIONS_CHECK1_CAPTION);
+  check2_ = new Fl_Check_Button(OPTIONS_CHECK2_X, OPTIONS_CHECK_Y, OPTIONS_CHECK_W, OPTIONS_CHECK_H,
+                                OPTIONS_CHECK2_CAPTION);
   for (Fl_Check_Button* check : {check1_, check2_}) {
     UseControlFont(*check);
     check->value(1);
   }
   frame2->end();
 
-  command4_ = new Fl_Button(12, 172, 57, 29, "Cancel");
+  command4_ =
+      new Fl_Button(OPTIONS_CANCEL_X, OPTIONS_BUTTON_Y, OPTIONS_BUTTON_W, OPTIONS_BUTTON_H, OPTIONS_CANCEL_CAPTION);
   command4_->callback(Forward<&OptionsWindow::Command4_Click>, this);
-  command3_ = new Fl_Button(180, 172, 57, 29, "Save ");
+  command3_ =
+      new Fl_Button(OPTIONS_SAVE_X, OPTIONS_BUTTON_Y, OPTIONS_BUTTON_W, OPTIONS_BUTTON_H, OPTIONS_SAVE_CAPTION);
   command3_->callback(Forward<&OptionsWindow::Command3_Click>, this);
   for (Fl_Button* button : {command3_, command4_}) UseControlFont(*button);
   form1_->end();

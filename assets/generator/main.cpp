@@ -5,6 +5,7 @@
 //   skyscrub-assetgen sheet <contact-sheet.png>
 //   skyscrub-assetgen icons <theme-dir> <name> <size>...
 //   skyscrub-assetgen icon-sheet <sheet.png> <size>...
+//   skyscrub-assetgen windows-icon <file.ico> <size>...
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -21,6 +22,7 @@
 #include "assets/generator/sounds.h"
 #include "assets/generator/text.h"
 #include "assets/generator/theme_icons.h"
+#include "assets/generator/windows_icon.h"
 
 namespace {
 
@@ -56,7 +58,8 @@ int Run(int argc, char** argv) {
   if (mode == "sheet" && argc == 3) return assetgen::WriteContactSheet(argv[2]) ? 0 : 1;
   if (mode == "icons" && argc > 4) return assetgen::WriteThemeIcons(argv[2], argv[3], Sizes(argc, argv, 4)) ? 0 : 1;
   if (mode == "icon-sheet" && argc > 3) return assetgen::WriteIconSheet(argv[2], Sizes(argc, argv, 3)) ? 0 : 1;
-  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | embed <png-dir> <source.cpp> | sounds <dir> | sheet <file.png> | icons <dir> <name> <size>... | icon-sheet <file.png> <size>...\n",
+  if (mode == "windows-icon" && argc > 3) return assetgen::WriteWindowsIcon(argv[2], Sizes(argc, argv, 3)) ? 0 : 1;
+  std::fprintf(stderr, "usage: %s art <png-dir> <source.cpp> | embed <png-dir> <source.cpp> | sounds <dir> | sheet <file.png> | icons <dir> <name> <size>... | icon-sheet <file.png> <size>... | windows-icon <file.ico> <size>...\n",
                argv[0]);
   return 2;
 }

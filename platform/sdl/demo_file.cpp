@@ -1,6 +1,5 @@
 #include "platform/sdl/demo_file.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,10 +7,12 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/sdl/file_creation.h"
+
 namespace skyscrub::sdl {
 
 std::optional<DemoFile> DemoFile::Create(const std::string& path, std::string& error) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  const int fd = CreateFileToWrite(path);
   if (fd < 0) {
     error = std::strerror(errno);
     return std::nullopt;

@@ -17,6 +17,7 @@
 #include "platform/sdl/display_opening.h"
 #include "platform/sdl/game_loop.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/starting_console.h"
 #include "platform/sdl/stop_and_crash_guard.h"
 #include "platform/sdl/watch_recording.h"
 #include "platform/sdl/window_plan.h"
@@ -159,6 +160,7 @@ int OpenDisplayAndRun(EarlyDecoding& firstScreen, const Options& options) {
 
 int main(int argc, char** argv) {
   const CommandLine line = ReadCommandLine(argc, argv);
+  if (line.action != CommandLine::Action::Play) WriteToStartingConsole();
   switch (line.action) {
     case CommandLine::Action::Help:
     {

@@ -1,7 +1,7 @@
 #include "platform/sdl/mixer_music.h"
 
 #include "platform/sdl_common/music_start.h"
-#include "platform/sdl_common/program_files.h"
+#include "platform/sdl_common/music_files.h"
 
 namespace skyscrub::sdl {
 
@@ -54,7 +54,7 @@ void MixerMusic::LoadRequests() {
     }
     // The Play that asked for this piece has halted the one before, so it can go.
     music_.reset();
-    MusicHandle loaded(Mix_LoadMUS(NativePath(request.path).c_str()));
+    MusicHandle loaded(Mix_LoadMUS(MusicFile(request.path).c_str()));
     {
       const std::lock_guard lock(mutex_);
       loading_ = false;

@@ -2,11 +2,13 @@
 
 #include <SDL_ttf.h>
 
+#include "platform/sdl_common/font_files.h"
+
 namespace skyscrub::sdl {
 
 namespace {
 
-constexpr const char* kFontFile = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf";
+constexpr const char* kFontFace = "LiberationSans-Bold.ttf";
 constexpr int kFontPixels = 14;
 // Wide enough for the longest status ("8x  tick 50000000 of 50000000  paused"), so that a
 // shorter one leaves no trace of the one before.
@@ -14,7 +16,7 @@ constexpr int kBoxWidth = 300, kBoxHeight = 22;
 
 }  // namespace
 
-PlaybackOverlay::PlaybackOverlay(SDL_Window* window) : window_(window), font_(TTF_OpenFont(kFontFile, kFontPixels)) {}
+PlaybackOverlay::PlaybackOverlay(SDL_Window* window) : window_(window), font_(TTF_OpenFont(FontFile(kFontFace).c_str(), kFontPixels)) {}
 
 void PlaybackOverlay::Draw(std::string_view text) {
   SDL_Surface* surface = SDL_GetWindowSurface(window_);

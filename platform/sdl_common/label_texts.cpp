@@ -2,16 +2,18 @@
 
 #include <cmath>
 
+#include "platform/sdl_common/font_files.h"
+
 namespace skyscrub::sdl {
 
 namespace {
 
 // The game's Arial faces are substituted by the metrically equal Liberation faces.
 std::string FontFile(FontFace face, bool bold) {
-  std::string file = "/usr/share/fonts/truetype/liberation/LiberationSans";
+  std::string file = "LiberationSans";
   if (face == FontFace::ArialNarrow) file += "Narrow";
   file += bold ? "-Bold.ttf" : "-Regular.ttf";
-  return file;
+  return sdl::FontFile(file);
 }
 
 // Font sizes are points on a 96 dpi screen.

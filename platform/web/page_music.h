@@ -1,7 +1,6 @@
 #pragma once
 // The background music in the browser, on SDL2_mixer without threads: a piece is loaded and
-// started at once. Every piece (and the long effects) plays from its Ogg Vorbis rendering, made at
-// build time (the MIDI themes with the desktop's synthesiser and sound font) and shipped in its place.
+// started at once, each from its rendering or encoding where the page ships one (music_files.h).
 #include <string>
 
 #include "platform/platform.h"
@@ -24,11 +23,5 @@ class PageMusic final : public MusicPlayer {
   const sdl::AudioDevice& device_;
   sdl::MusicHandle music_;
 };
-
-// The file a piece is played from: its rendering, the same name ending in .ogg.
-std::string RenderedPath(std::string path);
-
-// The file an effect is played from: its Ogg Vorbis encoding where the page ships one, else its wave.
-std::string EffectFile(std::string path);
 
 }  // namespace skyscrub::web

@@ -9,6 +9,7 @@
 #include "platform/sdl_common/audio_device.h"
 #include "platform/sdl_common/gamepads.h"
 #include "platform/sdl_common/mixer_sound.h"
+#include "platform/sdl_common/music_files.h"
 #include "platform/sdl_common/player_keys.h"
 #include "platform/sdl_common/sdl_keyboard.h"
 #include "platform/sdl_common/sdl_window_frame.h"
@@ -29,7 +30,7 @@ struct WebPlatform {
   input::TouchControls touch;
   sdl::PlayerKeys keys{keyboard, pads, &touch};
   sdl::AudioDevice audio;  // before the effects and the music, which stop before it closes
-  sdl::MixerSound sound{audio, EffectFile};
+  sdl::MixerSound sound{audio, sdl::ShippedEncoding};
   PageMusic music{audio};
   PageDisplay display;
   PageMessageBoxes messages;

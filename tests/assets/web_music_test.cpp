@@ -1,4 +1,4 @@
-// The browser's music and long effects (cmake/WebMusic.cmake: the themes rendered, the jingles and
+// The browser's music and long effects (cmake/EncodedSounds.cmake: the themes rendered, the jingles and
 // the effects encoded as Ogg Vorbis), measured against the desktop's sound before any encoding, as its
 // mixer plays it: each octave band's level, the loudness, the loudness range and the peak, held to
 // one table of bands. The table prints with the test.

@@ -81,7 +81,7 @@ class MidTickKeyboard final : public Keyboard {
 
 class Pads : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
+  static void SetUpTestSuite() { SDL_setenv("SDL_VIDEODRIVER", "dummy", 1); }
 
   void SetUp() override {
     ASSERT_TRUE(pads.Start()) << SDL_GetError();

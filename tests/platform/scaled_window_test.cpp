@@ -26,7 +26,7 @@ struct Size {
 class ScaledWindow : public GameFixture, public ::testing::WithParamInterface<Size> {
  protected:
   static void SetUpTestSuite() {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
     TTF_Init();
   }

@@ -15,7 +15,7 @@ namespace {
 class DummyDisplay : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
   }
   static void TearDownTestSuite() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }

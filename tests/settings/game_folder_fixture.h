@@ -2,7 +2,6 @@
 // A fresh program folder with its "components" folder and no settings file yet,
 // removed after each test.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <string>
 
 #include "settings/file_access.h"
+#include "scratch_folder.h"
 #include "settings/settings_file.h"
 
 namespace skyscrub::settings {
@@ -17,9 +17,8 @@ namespace skyscrub::settings {
 class GameFolderTest : public testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "skyscrub-settings-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+    folder_ = MakeScratchFolder("skyscrub-settings-");
+    ASSERT_FALSE(folder_.empty());
     components_ = folder_ / "components";
     std::filesystem::create_directory(components_);
     path_ = SettingsPath(folder_.string());

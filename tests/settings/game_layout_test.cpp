@@ -3,13 +3,12 @@
 #include "settings/game_layout.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "scratch_folder.h"
 #include "settings/file_access.h"
 #include "settings/settings_file.h"
 
@@ -22,20 +21,20 @@ namespace fs = std::filesystem;
 class LayoutTest : public testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "skyscrub-layout-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
+    root_ = MakeScratchFolder("skyscrub-layout-");
+    ASSERT_FALSE(root_.empty());
   }
   void TearDown() override {
     std::error_code ignored;
     fs::remove_all(root_, ignored);
   }
 
+  // Paths as the layout names them, with "/" between folders on every system.
   std::string Folder(const std::string& relative) const {
     fs::create_directories(root_ / relative);
-    return (root_ / relative).string();
+    return (root_ / relative).generic_string();
   }
-  std::string At(const std::string& relative) const { return (root_ / relative).string(); }
+  std::string At(const std::string& relative) const { return (root_ / relative).generic_string(); }
 
   fs::path root_;
 };
@@ -70,7 +69,7 @@ TEST_P(FolderLayoutTest, DecidesByWhatStandsBesideThePrograms) {
   EXPECT_EQ(layout.installed, c.installed);
   EXPECT_EQ(layout.programFolder, programs);
   if (c.installed) {
-    EXPECT_EQ(layout.componentsFolder, (fs::path(programs).parent_path() / "share/games/skyscrub").string());
+    EXPECT_EQ(layout.componentsFolder, (fs::path(programs).parent_path() / "share/games/skyscrub").generic_string());
     EXPECT_EQ(layout.settingsFile, At("home/ann/.config/skyscrub/gamedata.jpc"));
   } else {
     EXPECT_EQ(layout.componentsFolder, programs + "/components");
@@ -130,9 +129,11 @@ TEST_F(LayoutTest, AnInstalledGameReadsItsShippedSettingsUntilTheUserHasTheirOwn
             At("usr/share/games/skyscrub/sound/die1.wav"));
 
   Folder("home/.config/skyscrub");
+#ifndef _WIN32  // the standard library makes no symbolic links on Windows
   fs::create_symlink(At("nowhere"), installed.settingsFile);
   EXPECT_EQ(SettingsFileToRead(installed), installed.settingsFile) << "a dangling link of the user's";
   fs::remove(installed.settingsFile);
+#endif
   std::ofstream(installed.settingsFile) << "5\r\n0\r\n0\r\n";
   EXPECT_EQ(SettingsFileToRead(installed), installed.settingsFile) << "the user's own file";
 
@@ -157,9 +158,11 @@ TEST_F(SaveTest, InstalledGameMakesThePerUserFolderOnTheFirstSave) {
   Folder("home");
   ASSERT_TRUE(SaveSettingsFile(layout, layout.settingsFile, Format(10, 1, 0)));
   EXPECT_EQ(ReadWholeFile(layout.settingsFile), "10\r\n1\r\n0\r\n");
+#ifndef _WIN32  // Windows folders have no mode bits: a profile's folders are its user's
   for (const char* folder : {"home/.config", "home/.config/skyscrub"}) {
     EXPECT_EQ(fs::status(At(folder)).permissions() & fs::perms::all, fs::perms::owner_all) << folder;
   }
+#endif
   ASSERT_TRUE(SaveSettingsFile(layout, layout.settingsFile, Format(5, 0, 1)));
   EXPECT_EQ(ReadWholeFile(layout.settingsFile), "5\r\n0\r\n1\r\n");
 }

@@ -4,47 +4,8 @@
 # into; it saves a typed speed and an unticked box, refuses a speed of 0, takes no fourth digit, and
 # reports a missing "components" folder.
 # Usage: setup_end_to_end.sh PATH/TO/SkyscrubSetup
-set -euo pipefail
-
 program=$1
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-
-cleanup() {
-  if [[ -n $app_pid ]]; then kill "$app_pid" 2>/dev/null || true; fi
-  if [[ -n $xvfb_pid ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-# A signal ends the script through its exit, so the clean-up runs then too.
-trap 'exit 129' HUP
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# Runs the command until it succeeds or SECONDS_ seconds have passed.
-wait_until() {
-  local seconds=$1
-  shift
-  local tries
-  for ((tries = 0; tries < seconds * 10; tries++)); do
-    if "$@"; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# The X server picks a free display itself and tells its number; it must not reset between two
-# runs of the dialog, as it refuses connections while it does.
-Xvfb -displayfd 3 -noreset -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_until 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/../support/dialog_session.sh"
 
 # The game folder as installed: the program beside its components folder.
 game="$work/game"
@@ -53,51 +14,13 @@ mkdir -p "$game/components"
 cp "$program" "$game/SkyscrubSetup"
 
 has_window() { xwininfo -root -tree | grep -q "\"$1\": "; }
-window_gone() { ! has_window "$1"; }
-app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
-start_dialog() {
-  "$game/SkyscrubSetup" >>"$work/app.log" 2>&1 &
-  app_pid=$!
-  wait_until 30 has_window "Skyscrub Options" ||
-    fail "the dialog did not open; the program $(app_ended && echo ended || echo "is still running"), its output: $(cat "$work/app.log")"
-  window=$(xdotool search --name '^Skyscrub Options$' | head -n1)
-}
+run_dialog() { "$game/SkyscrubSetup"; }
 
-# Positions inside the dialog's client area.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1 2>>"$work/xdotool.log"; }
-click_speed_box() { click 198 69; }
-click_music_box() { click 34 140; }
-click_save() { click 208 186; }
-click_cancel() { click 40 186; }
 
-replace_speed() {
-  click_speed_box
-  xdotool key ctrl+a 2>>"$work/xdotool.log"
-  xdotool type --delay 30 "$1" 2>>"$work/xdotool.log"
-}
-
-expect_file() {
-  local expected=$1
-  printf '%b' "$expected" | cmp -s - "$settings" || fail "expected file '$expected', found '$(od -c "$settings" 2>&1)'"
-}
-
-expect_ended() {
-  wait_until 30 app_ended || fail "the program did not end"
-  wait "$app_pid" || fail "the program ended with an error"
-  app_pid=""
-}
-
-# Answers a message box: it appears under the pointer, and OK has the keyboard.
-expect_message() {
-  wait_until 30 has_window "$1" || fail "no \"$1\" message"
-  local message
-  message=$(xdotool search --name "^$1\$" | head -n1)
-  xdotool mousemove --window "$message" 10 10 key Return 2>>"$work/xdotool.log"
-  wait_until 30 window_gone "$1" || fail "the \"$1\" message did not close"
-  app_ended && fail "the program ended after the \"$1\" message"
-  return 0
-}
+# A message box appears under the pointer, and OK has the keyboard.
+press_ok() { xdotool mousemove --window "$1" 10 10 key Return 2>>"$work/xdotool.log"; }
 
 # A fixed dialog of 249 x 212 centred on the 800 x 600 screen, with a close box only.
 start_dialog

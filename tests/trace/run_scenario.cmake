@@ -1,8 +1,12 @@
 # Runs one trace scenario and compares its output with the expected file beside it.
-# cmake -DTRACE=<skyscrub-trace> -DSCRIPT=<dir/NAME.trace> -DACTUAL=<file for the output> -P run_scenario.cmake
+# cmake [-DEMULATOR=<wine>] -DTRACE=<skyscrub-trace> -DSCRIPT=<dir/NAME.trace> -DACTUAL=<file for the output>
+#       -P run_scenario.cmake
+# EMULATOR runs a skyscrub-trace built for another system (Windows' under Wine).
 string(REGEX REPLACE "\\.trace$" ".expected" expected_file "${SCRIPT}")
-execute_process(COMMAND ${TRACE} INPUT_FILE ${SCRIPT} OUTPUT_VARIABLE actual ERROR_VARIABLE errors
+execute_process(COMMAND ${EMULATOR} ${TRACE} INPUT_FILE ${SCRIPT} OUTPUT_VARIABLE actual ERROR_VARIABLE errors
                 RESULT_VARIABLE status)
+# A Windows program ends the lines it prints with CR LF.
+string(REPLACE "\r\n" "\n" actual "${actual}")
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "skyscrub-trace failed (${status}) on ${SCRIPT}:\n${errors}")
 endif()
