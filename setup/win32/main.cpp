@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/windows/parent_console.h"
 #include "settings/game_layout.h"
 #include "setup/command_line.h"
-#include "setup/win32/console_output.h"
 #include "setup/win32/options_dialog.h"
 
 int main(int argc, char** argv) {
-  if (argc > 1) skyscrub::setup::UseParentConsole();
+  if (argc > 1) skyscrub::windows::UseParentConsole();
   if (const std::optional<int> status = skyscrub::setup::AnswerCommandLine(argc, argv)) return *status;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);

@@ -1,10 +1,10 @@
-#include "setup/win32/console_output.h"
+#include "platform/windows/parent_console.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
-namespace skyscrub::setup {
+namespace skyscrub::windows {
 
 namespace {
 
@@ -25,4 +25,4 @@ void UseParentConsole() {
   if (!err) std::freopen("CONOUT$", "w", stderr);
 }
 
-}  // namespace skyscrub::setup
+}  // namespace skyscrub::windows
