@@ -1,5 +1,6 @@
 #include "recording/shortest_number.h"
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -250,10 +251,43 @@ const std::string& Remembered(Number value) {
 
 }  // namespace
 
-std::string ShortestText(float value) { return Remembered(value); }
-std::string ShortestText(double value) { return Remembered(value); }
+std::string OwnShortestText(float value) { return Remembered(value); }
+std::string OwnShortestText(double value) { return Remembered(value); }
 
-std::optional<float> ReadFloat(std::string_view text) { return Read<float>(text); }
-std::optional<double> ReadDouble(std::string_view text) { return Read<double>(text); }
+std::optional<float> OwnReadFloat(std::string_view text) { return Read<float>(text); }
+std::optional<double> OwnReadDouble(std::string_view text) { return Read<double>(text); }
+
+#ifdef SKYSCRUB_OWN_NUMBER_TEXT
+std::string ShortestText(float value) { return OwnShortestText(value); }
+std::string ShortestText(double value) { return OwnShortestText(value); }
+
+std::optional<float> ReadFloat(std::string_view text) { return OwnReadFloat(text); }
+std::optional<double> ReadDouble(std::string_view text) { return OwnReadDouble(text); }
+#else
+namespace {
+
+template <class Number>
+std::string LibraryText(Number value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+template <class Number>
+std::optional<Number> LibraryValue(std::string_view text) {
+  Number value{};
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::string ShortestText(float value) { return LibraryText(value); }
+std::string ShortestText(double value) { return LibraryText(value); }
+
+std::optional<float> ReadFloat(std::string_view text) { return LibraryValue<float>(text); }
+std::optional<double> ReadDouble(std::string_view text) { return LibraryValue<double>(text); }
+#endif
 
 }  // namespace skyscrub::recording

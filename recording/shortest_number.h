@@ -10,6 +10,10 @@
 
 namespace skyscrub::recording {
 
+// Where the standard library writes and reads floating point itself (Linux's, Windows'), these
+// are its std::to_chars and std::from_chars; in the browser, whose library has neither, the
+// game's own below.
+
 // The shortest round-trip text of a finite value: fixed or scientific (e+XX), whichever is
 // shorter, fixed on a tie. Not for infinities or NaN.
 std::string ShortestText(float value);
@@ -19,5 +23,13 @@ std::string ShortestText(double value);
 // to the nearest value; nothing when malformed or when a finite text overflows or underflows to 0.
 std::optional<float> ReadFloat(std::string_view text);
 std::optional<double> ReadDouble(std::string_view text);
+
+// The game's own text and reading, held to the desktop library's by the tests. They ask the C
+// library's printf and strtod for exact digits and exact rounding, which Windows' does not give
+// for every value.
+std::string OwnShortestText(float value);
+std::string OwnShortestText(double value);
+std::optional<float> OwnReadFloat(std::string_view text);
+std::optional<double> OwnReadDouble(std::string_view text);
 
 }  // namespace skyscrub::recording

@@ -31,9 +31,9 @@ press() {  # holds a key long enough for a 2 ms tick or a poll to see it
 }
 
 SDL_AUDIODRIVER=dummy start_game --record "$RECORDING"
-# The title stays up for some seconds, as a player's would: the playback test, watching this
+# The title stays up 2.5 s, as a player's would: the playback test, watching this
 # recording, pauses at its start and expects the title there however busy the machine is.
-sleep 3
+sleep 2.5
 start_game_from_title
 press p      # pause ...
 press space  # ... and resume

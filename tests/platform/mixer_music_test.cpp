@@ -30,7 +30,7 @@ class MusicOnDummyAudio : public ::testing::Test {
 Mix_MusicType Playing() { return Mix_PlayingMusic() != 0 ? Mix_GetMusicType(nullptr) : MUS_NONE; }
 
 // What a MIDI theme plays as: MIDI where SDL2_mixer synthesises it, else its Ogg Vorbis rendering.
-Mix_MusicType ThemeType() { return MusicFile("/theme.mid").ends_with(".ogg") ? MUS_OGG : MUS_MID; }
+Mix_MusicType ThemeType() { return MusicFile(SoundFile("music1.mid")).ends_with(".ogg") ? MUS_OGG : MUS_MID; }
 
 struct RequestsCase {
   const char* name;

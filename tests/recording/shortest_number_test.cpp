@@ -32,13 +32,13 @@ std::optional<Number> LibraryValue(std::string_view text) {
   return value;
 }
 
-std::optional<float> Read(std::string_view text, float*) { return ReadFloat(text); }
-std::optional<double> Read(std::string_view text, double*) { return ReadDouble(text); }
+std::optional<float> Read(std::string_view text, float*) { return OwnReadFloat(text); }
+std::optional<double> Read(std::string_view text, double*) { return OwnReadDouble(text); }
 
 // The same text as the library's, and it reads back as the value itself (bit for bit).
 template <class Number>
 void ExpectSameText(Number value) {
-  const std::string text = ShortestText(value);
+  const std::string text = OwnShortestText(value);
   ASSERT_EQ(text, LibraryText(value)) << std::hexfloat << value;
   const auto back = Read(text, static_cast<Number*>(nullptr));
   ASSERT_TRUE(back.has_value()) << text;
@@ -88,7 +88,13 @@ void CompareEverywhere(int random_count) {
 
 TEST(ShortestText, FloatsWriteAsTheLibraryWrites) { CompareEverywhere<float, std::uint32_t>(300000); }
 
-TEST(ShortestText, DoublesWriteAsTheLibraryWrites) { CompareEverywhere<double, std::uint64_t>(300000); }
+TEST(ShortestText, DoublesWriteAsTheLibraryWrites) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows' C library rounds some doubles far from 1 its own way; the game writes "
+                  "its numbers with the standard library there";
+#endif
+  CompareEverywhere<double, std::uint64_t>(300000);
+}
 
 TEST(ReadNumber, ReadsWhatTheLibraryReadsAndRefusesWhatItRefuses) {
   const char* const texts[] = {
@@ -100,13 +106,13 @@ TEST(ReadNumber, ReadsWhatTheLibraryReadsAndRefusesWhatItRefuses) {
       "",       "--1",     "+1",      "1e5.5",    "0.30000000000000004", "123456789012345683968",
       "9007199254740993",  "2.4703282292062328e-324", "1.00000000000000011102230246251565404236316680908203125"};
   for (const char* text : texts) {
-    const auto mine_float = ReadFloat(text);
+    const auto mine_float = OwnReadFloat(text);
     const auto library_float = LibraryValue<float>(text);
     ASSERT_EQ(mine_float.has_value(), library_float.has_value()) << '"' << text << '"';
     if (mine_float && !std::isnan(*mine_float)) {
       EXPECT_EQ(*mine_float, *library_float) << text;
     }
-    const auto mine_double = ReadDouble(text);
+    const auto mine_double = OwnReadDouble(text);
     const auto library_double = LibraryValue<double>(text);
     ASSERT_EQ(mine_double.has_value(), library_double.has_value()) << '"' << text << '"';
     if (mine_double && !std::isnan(*mine_double)) {

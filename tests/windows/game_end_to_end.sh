@@ -3,7 +3,8 @@
 # path has spaces and letters beyond ASCII: Skyscrub.exe --window --record shows the title,
 # "Play" turns red under the pointer, a click shows the instructions, "Start" starts a game that
 # takes keys, the sound is heard (SDL's disk audio), Escape ends it; the recording it made
-# replays on Linux with every check matching.
+# replays on Linux with every check matching. Then, with the settings the options dialog saves for
+# 25 and the music off, the main tick runs every 25 ms and the title is silent.
 # Usage: game_end_to_end.sh WINDOWS_BUILD LINUX_TRACE
 # (WINEPREFIX and a running wineserver come from scripts/windows test.)
 source "$(dirname "$0")/../e2e/game_session.sh"
@@ -70,4 +71,31 @@ audible=$(audible_bytes)
 # The recording made on Windows replays on Linux, every check matching.
 "$LINUX_TRACE" "$recording" >"$SESSION_DIR/replay.log" 2>&1 ||
   fail "the Windows recording does not replay on Linux: $(tail -n 3 "$SESSION_DIR/replay.log")"
-echo "passed: title, hover, instructions, a game that took keys, $audible audible bytes, its recording replayed on Linux"
+
+# With the settings the options dialog saves for 25 and the music off (its own test reads those
+# very bytes), the game's main tick runs every 25 ms and the title is silent.
+printf '25\r\n1\r\n0\r\n' >"$GAME_DIR/components/gamedata.jpc"
+quiet="$GAME_DIR/quiet game.trace"
+rm -f "$SESSION_DIR/audio.raw"
+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SESSION_DIR/audio.raw" \
+  start_program wine "$GAME_DIR/Skyscrub.exe" --window=1 --record "$quiet"
+sleep 2
+title_audio=$(stat -c %s "$SESSION_DIR/audio.raw")
+xdotool mousemove $(at 570 500)
+sleep 0.3
+xdotool click 1
+sleep 0.5
+xdotool mousemove $(at 724 556) click 1
+gauge=$(await_colour quiet_game "$(box 20x4+420+20)" FF8000 79)
+[[ $gauge -eq 80 ]] || fail "no game after \"Start\" with the dialog's settings ($gauge gauge pixels)"
+hold_key Escape
+await_game_end
+[[ $GAME_STATUS -eq 0 ]] || fail "the game with the dialog's settings ended with status $GAME_STATUS: $(cat "$SESSION_DIR/game.log")"
+((title_audio > 0)) || fail "no audio was written on the title (SDL's disk audio)"
+heard=$(audible_bytes 0 "$title_audio")
+((heard == 0)) || fail "the title was heard with the music off ($heard audible bytes)"
+{ sed '/^tick/q' "$quiet"; echo "dump Timer1.Interval"; } >"$SESSION_DIR/quiet_start.trace"
+interval=$("$LINUX_TRACE" "$SESSION_DIR/quiet_start.trace" 2>/dev/null | grep -o '"Timer1.Interval":[0-9]*' | cut -d: -f2 || true)
+[[ $interval == 25 ]] || fail "the game's main tick runs every ${interval:-?} ms, not the 25 the settings say"
+echo "passed: title, hover, instructions, a game that took keys, $audible audible bytes, its recording replayed on Linux;" \
+  "with the dialog's settings a 25 ms tick and a silent title"
