@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -17,19 +16,20 @@
 namespace skyscrub::recording {
 namespace {
 
+// On the desktop the game writes and reads its numbers with the standard library itself
+// (std::to_chars, std::from_chars): the reference the own text is held to.
 template <class Number>
 std::string LibraryText(Number value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
+  return ShortestText(value);
 }
 
 template <class Number>
 std::optional<Number> LibraryValue(std::string_view text) {
-  Number value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  if constexpr (sizeof(Number) == sizeof(float)) {
+    return ReadFloat(text);
+  } else {
+    return ReadDouble(text);
+  }
 }
 
 std::optional<float> Read(std::string_view text, float*) { return OwnReadFloat(text); }

@@ -74,11 +74,6 @@ expect_file '123\r\n1\r\n0\r\n'
 
 # Without the components folder the save reports "Oh Noes!"; Cancel still ends the program.
 rm -r "$game/components"
-start_dialog
-click_save
-expect_message "Oh Noes!"
-click_cancel
-expect_ended
-[[ ! -e $game/components ]] || fail "the components folder appeared"
+expect_save_refused_without_components
 
 echo "SkyscrubSetup end to end: passed"

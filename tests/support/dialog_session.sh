@@ -88,6 +88,17 @@ click_music_box() { click 34 140; }
 click_save() { click 208 186; }
 click_cancel() { click 40 186; }
 
+# With $game's components folder gone, the save reports "Oh Noes!", Cancel still ends the
+# program, and no components folder appears.
+expect_save_refused_without_components() {
+  start_dialog
+  click_save
+  expect_message "Oh Noes!"
+  click_cancel
+  expect_ended
+  [[ ! -e $game/components ]] || fail "the components folder appeared"
+}
+
 replace_speed() {
   click_speed_box
   xdotool key ctrl+a 2>>"$work/xdotool.log"

@@ -42,12 +42,7 @@ expect_file '25\r\n1\r\n0\r\n'
 # The saved values come back; without the components folder the save reports "Oh Noes!", and
 # Cancel still ends the program.
 mv "$game/components" "$game/elsewhere"
-start_dialog
-click_save
-expect_message "Oh Noes!"
-click_cancel
-expect_ended
-[[ ! -e $game/components ]] || fail "the components folder appeared"
+expect_save_refused_without_components
 
 # --version prints, through the console it was started from or the pipe it was given.
 version=$(wine "$game/SkyscrubSetup.exe" --version 2>/dev/null | tr -d '\r')
