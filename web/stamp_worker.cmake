@@ -1,9 +1,9 @@
-# Writes the page's service worker (cmake -P): WORKER with the list of every file in SITE_DIR and a
-# hash of their contents put in, into SITE_DIR beside them. The file is left alone when that gives
-# what it holds already.
+# Writes the page's service worker (cmake -P): WORKER with the list of every file in SITE_DIR but
+# those LEFT (a list) and a hash of their contents put in, into SITE_DIR beside them. The file is
+# left alone when that gives what it holds already.
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
 get_filename_component(worker_name ${WORKER} NAME)
-list(REMOVE_ITEM files ${worker_name})
+list(REMOVE_ITEM files ${worker_name} ${LEFT})
 list(SORT files)
 set(contents "")
 foreach(file IN LISTS files)
