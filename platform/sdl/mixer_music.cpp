@@ -59,7 +59,7 @@ void MixerMusic::LoadRequests() {
       const std::lock_guard lock(mutex_);
       loading_ = false;
       const bool superseded = latest_.has_value() || stopping_;
-      if (!superseded) music_ = StartMusic(std::move(loaded), request.playCount, request.volumePercent);
+      if (!superseded) music_ = StartMusic(std::move(loaded), request.path, request.playCount, request.volumePercent);
     }
     changed_.notify_all();
     // A superseded piece is freed here, never having played.

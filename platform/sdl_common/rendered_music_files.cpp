@@ -18,4 +18,9 @@ std::string ShippedEncoding(std::string file) {
 
 std::string MusicFile(const std::string& path) { return ShippedEncoding(NativePath(path)); }
 
+int MusicVolumePercent(const std::string& path, int volumePercent) {
+  // Every MIDI theme plays from its rendering here: no MIDI is played as such.
+  return path.ends_with(".mid") ? 100 : volumePercent;
+}
+
 }  // namespace skyscrub::sdl

@@ -16,7 +16,7 @@ void PageMusic::Play(const std::string& path, int playCount, int volumePercent) 
   Mix_HaltMusic();
   music_.reset();
   const std::string file = sdl::MusicFile(path);
-  music_ = sdl::StartMusic(sdl::MusicHandle(Mix_LoadMUS(file.c_str())), playCount, volumePercent);
+  music_ = sdl::StartMusic(sdl::MusicHandle(Mix_LoadMUS(file.c_str())), path, playCount, volumePercent);
 }
 
 }  // namespace skyscrub::web

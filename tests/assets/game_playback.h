@@ -11,6 +11,7 @@ using assetgen::Stereo;
 
 // SDL2_mixer's scale of volumes, and the game's music volume on it (42 of 100 -> 53).
 constexpr int kMixMaxVolume = 128;
+int MixVolume(int volumePercent);  // as the game sets it
 int MusicMixVolume();
 // SDL2_mixer 2.6 plays MIDI through FluidSynth with the synthesiser's gain set to
 // 1.2 x volume / 128 (0.497 at 53) and mixes it in unscaled; a wave played as music is
@@ -19,6 +20,11 @@ double MidiMusicGain();
 double WaveMusicGain();
 constexpr int kMixerRate = 32000;  // platform/sdl_common/audio_device.cpp
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// What SDL2_mixer sends to the sound card for the first `seconds` (all of it if shorter) of the
+// music file `path` played once at `volume` (of kMixMaxVolume), from its first sound on: through
+// SDL's disk audio driver at kMixerRate, MIDI with FluidSynth and kSoundFont as on the desktop.
+Stereo PlayedBySdlMixer(const std::string& path, int volume, double seconds);
 
 // A 16-bit wave file as floats in both channels; no frames when it cannot be read.
 Stereo LoadWave(const std::string& path);
