@@ -75,6 +75,9 @@ forbid(platform/web INCLUDES setup/ BECAUSE "the page shares the options' rules 
 forbid(setup INCLUDES platform/web/ BECAUSE "the FLTK program shares the options' rules from settings/, not the page")
 forbid(settings OWN_FILES INCLUDES unistd.h fcntl.h sys/ windows.h
        BECAUSE "the settings' rules are the same on every system, and its system calls live in a folder per system")
+forbid(setup/win32 INCLUDES FL/ setup/x11/ BECAUSE "the Windows dialog is Windows' own: no FLTK, no X11")
+forbid(setup OWN_FILES INCLUDES setup/win32/ windows.h
+       BECAUSE "the FLTK program and what both dialogs share know nothing of Windows")
 
 include(${CMAKE_CURRENT_LIST_DIR}/verdict.cmake)
 give_verdict(FAILURE "Includes that break the source layout" SUCCESS "Every folder includes only what it may.")

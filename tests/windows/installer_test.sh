@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The installer under Wine, for a new user (a Wine prefix of its own): it installs silently into
 # the user's own programs folder, with the Start-menu shortcuts and the entry in the list of
-# installed programs; the installed programs start; the uninstaller removes everything but the
-# player's settings.
+# installed programs; the installed programs start, and the options dialog saves in the installed
+# folder; the uninstaller removes everything but the player's settings.
 # Usage: installer_test.sh PATH/TO/Skyscrub-<version>-windows-x64-installer.exe
 installer=$(realpath "$1")
 source "$(dirname "$0")/wine_session.sh"
@@ -32,11 +32,18 @@ arguments=$(strings -a -el "$menu/Skyscrub in a window.lnk")
 [[ $(entry UninstallString) == *'Skyscrub\Uninstall.exe"' ]] || fail "uninstall string $(entry UninstallString)"
 [[ -n $(entry DisplayVersion) ]] || fail "no version in the uninstall entry"
 
-# The installed programs start: the options dialog, and the game in a window.
-wine "$folder/SkyscrubSetup.exe" >"$work/setup.log" 2>&1 &
-setup_pid=$!
-wait_until 30 has_window "Skyscrub Options" || fail "the installed SkyscrubSetup.exe shows no dialog: $(cat "$work/setup.log")"
-kill "$setup_pid" 2>/dev/null || true
+# The installed programs start: the options dialog saves into the installed "components" folder
+# (it stays the player's to write: a file of one line comes back as the three the dialog writes),
+# and the game opens its window.
+settings="$folder/components/gamedata.jpc"
+printf '30,1,0' >"$settings"
+run_dialog() { wine "$folder/SkyscrubSetup.exe"; }
+click() { click_at "$window" "$1" "$2"; }
+dialog_settles=0.3
+start_dialog
+click_save
+expect_ended
+expect_file '30\r\n1\r\n0\r\n'
 game_window() { xdotool search --onlyvisible --class 'skyscrub.exe' >/dev/null 2>&1; }
 wine "$folder/Skyscrub.exe" --window >"$work/game.log" 2>&1 &
 game_pid=$!
@@ -46,14 +53,13 @@ wineserver -k 2>/dev/null || true
 wineserver -p
 
 # The player's settings outlive the uninstaller; nothing else of the game does.
-printf '25\r\n1\r\n0\r\n' >"$folder/components/gamedata.jpc"
 wine "$folder/Uninstall.exe" /S >"$work/uninstall.log" 2>&1 || fail "the uninstaller failed: $(cat "$work/uninstall.log")"
 # The uninstaller copies itself away and returns at once; its copy goes on removing.
 settled() { [[ ! -e $folder/Uninstall.exe && ! -e $folder/Skyscrub.exe && ! -d $menu ]]; }
 wait_until 30 settled || fail "the uninstaller left: $(find "$folder" "$menu" 2>/dev/null)"
 left=$(cd "$folder" && find . -mindepth 1 | sort | tr '\n' ' ')
 [[ $left == "./components ./components/gamedata.jpc " ]] || fail "the uninstaller left $left"
-[[ $(cat "$folder/components/gamedata.jpc") == $'25\r\n1\r\n0\r' ]] || fail "the player's settings changed"
+expect_file '30\r\n1\r\n0\r\n'
 [[ -z $(entry DisplayName) ]] || fail "the uninstall entry stayed"
 
 echo "Windows installer under Wine: passed"
