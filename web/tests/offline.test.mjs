@@ -21,8 +21,14 @@ test('after a first visit the page reloads with the network gone and plays', asy
   const browser = await openBrowser();
   try {
     const page = await openGame(browser);
-    // The service worker takes the page over once it has kept every file of it.
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null, { timeout: 15000 });
+    // The service worker is active once it has kept every file of the page, and from then on it
+    // answers the page's loads. It need not control this page: this page's load may have begun
+    // before the worker was active (started by openGame's first load) and ended after the worker
+    // took over the pages open then.
+    await page.evaluate(() => Promise.race([
+      navigator.serviceWorker.ready,
+      new Promise((_, reject) => { setTimeout(() => reject(new Error('no service worker active after 15 s')), 15000); }),
+    ]));
     await browser.context.setOffline(true);
     await page.reload();
     await waitForTold(page, (told) => told.firstFrame !== null);
