@@ -11,12 +11,20 @@
 #include <vector>
 
 #include "game/scene/elements.h"
+#include "platform/sdl_common/music_files.h"
 
 namespace skyscrub::sound_check {
+namespace {
 
-int MixVolume(int volumePercent) { return volumePercent * kMixMaxVolume / 100; }
+int MixVolume(int volumePercent) { return volumePercent * kMixMaxVolume / 100; }  // as the game sets it
+
+}  // namespace
 
 int MusicMixVolume() { return MixVolume(MediaPlayer{}.volume); }
+
+int RenderedMusicMixVolume(const std::string& path) {
+  return MixVolume(sdl::MusicVolumePercent(path, MediaPlayer{}.volume));
+}
 
 double MidiMusicGain() { return 1.2 * MusicMixVolume() / kMixMaxVolume; }
 

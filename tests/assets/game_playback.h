@@ -11,8 +11,10 @@ using assetgen::Stereo;
 
 // SDL2_mixer's scale of volumes, and the game's music volume on it (42 of 100 -> 53).
 constexpr int kMixMaxVolume = 128;
-int MixVolume(int volumePercent);  // as the game sets it
 int MusicMixVolume();
+// The mixer's volume for the game's music `path` ("/components/sound/music1.mid") where the themes
+// play from their renderings (the browser, Windows), as those builds' music files set it.
+int RenderedMusicMixVolume(const std::string& path);
 // SDL2_mixer 2.6 plays MIDI through FluidSynth with the synthesiser's gain set to
 // 1.2 x volume / 128 (0.497 at 53) and mixes it in unscaled; a wave played as music is
 // scaled by volume / 128; effects play at the default chunk volume, 128, unscaled.

@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <string>
 
-#include "game/scene/elements.h"
-#include "platform/sdl_common/music_files.h"
 #include "tests/assets/game_playback.h"
 
 namespace skyscrub::sound_check {
@@ -18,11 +16,10 @@ namespace {
 constexpr double kWhole = 120;  // seconds, longer than either theme
 
 TEST(RenderedMusic, EachThemePlaysAsLoudAsTheDesktopsSynthesiserPlaysIt) {
-  const int gameVolume = MediaPlayer{}.volume;
   for (const char* theme : {"music1", "music2"}) {
     const std::string midi = std::string(SKYSCRUB_SOUND_DIR) + "/" + theme + ".mid";
     const std::string asked = std::string("/components/sound/") + theme + ".mid";  // as the game names it
-    const int renderedVolume = MixVolume(sdl::MusicVolumePercent(asked, gameVolume));
+    const int renderedVolume = RenderedMusicMixVolume(asked);
     const Stereo whole = PlayedBySdlMixer(midi, MusicMixVolume(), kWhole);
     const Stereo fromFile = PlayedBySdlMixer(std::string(SKYSCRUB_WEB_MUSIC_DIR) + "/" + theme + ".ogg", renderedVolume, kWhole);
     // The live player lets the last notes ring out where the rendering stops with the music.

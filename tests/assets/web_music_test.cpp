@@ -14,8 +14,6 @@
 #include <vector>
 
 #include "assets/generator/loudness.h"
-#include "game/scene/elements.h"
-#include "platform/sdl_common/music_files.h"
 #include "tests/assets/game_playback.h"
 #include "tests/assets/midi_render.h"
 
@@ -65,7 +63,7 @@ Stereo OnTheDesktop(const Piece& piece) {
 double BrowserGain(const Piece& piece) {
   if (piece.kind == Kind::Effect) return 1;
   const std::string path = std::string("/components/sound/") + piece.name + (piece.kind == Kind::Theme ? ".mid" : ".wav");
-  return static_cast<double>(MixVolume(sdl::MusicVolumePercent(path, MediaPlayer{}.volume))) / kMixMaxVolume;
+  return static_cast<double>(RenderedMusicMixVolume(path)) / kMixMaxVolume;
 }
 
 // The browser's file, decoded at its own rate.
