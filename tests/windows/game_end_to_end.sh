@@ -33,6 +33,14 @@ box() {  # box WxH+X+Y on the canvas -> on the screen
 }
 at() { echo $((left + $1)) $((top + $2)); }
 
+# A click on "Start" starts a game: the orange "Gas Destroyed" gauge shows (screenshot $1).
+click_start() {
+  local gauge
+  xdotool mousemove $(at 724 556) click 1
+  gauge=$(await_colour "$1" "$(box 20x4+420+20)" FF8000 79)
+  [[ $gauge -eq 80 ]] || fail "no game after \"Start\" ($gauge gauge pixels)"
+}
+
 # The title, as the generator drew it, where no label covers it; "Play" white.
 xdotool mousemove $(at 100 100)
 sleep 1
@@ -52,17 +60,14 @@ screenshot instructions
 [[ $(differing_pixels instructions "$(box 800x470+0+0)" "$SESSION_DIR/title.png") -gt 1000 ]] ||
   fail "the instructions did not follow the click on \"Play\""
 
-# "Start" starts a game: the orange "Gas Destroyed" gauge shows. Z held fires.
-xdotool mousemove $(at 724 556) click 1
-gauge=$(await_colour game "$(box 20x4+420+20)" FF8000 79)
-[[ $gauge -eq 80 ]] || fail "no game after \"Start\" ($gauge gauge pixels)"
+# "Start" starts a game. Z held fires.
+click_start game
 xdotool keydown z keydown Right
 sleep 1
 xdotool keyup Right keyup z
 sleep 0.3
 hold_key Escape
-await_game_end
-[[ $GAME_STATUS -eq 0 ]] || fail "the game ended with status $GAME_STATUS: $(cat "$SESSION_DIR/game.log")"
+expect_clean_exit
 grep -q '^keys .*Z' "$recording" ||
   fail "the recording holds no Z held: the game took no keys"
 audible=$(audible_bytes)
@@ -85,12 +90,9 @@ xdotool mousemove $(at 570 500)
 sleep 0.3
 xdotool click 1
 sleep 0.5
-xdotool mousemove $(at 724 556) click 1
-gauge=$(await_colour quiet_game "$(box 20x4+420+20)" FF8000 79)
-[[ $gauge -eq 80 ]] || fail "no game after \"Start\" with the dialog's settings ($gauge gauge pixels)"
+click_start quiet_game
 hold_key Escape
-await_game_end
-[[ $GAME_STATUS -eq 0 ]] || fail "the game with the dialog's settings ended with status $GAME_STATUS: $(cat "$SESSION_DIR/game.log")"
+expect_clean_exit
 ((title_audio > 0)) || fail "no audio was written on the title (SDL's disk audio)"
 heard=$(audible_bytes 0 "$title_audio")
 ((heard == 0)) || fail "the title was heard with the music off ($heard audible bytes)"
